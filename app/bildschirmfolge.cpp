@@ -1,0 +1,121 @@
+#include "bildschirmfolge.h"
+
+#include "formular.h"
+
+#include <QScopedValueRollback>
+
+namespace grobrechner {
+
+Bildschirmfolge::Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue, Fabrik fabrik)
+    : m_umgebung{daten, *this, dienste}
+    , m_hauptmenue(hauptmenue)
+    , m_fabrik(std::move(fabrik))
+{
+}
+
+Bildschirmfolge::~Bildschirmfolge()
+{
+    for (QPointer<Pfadformular>& s : m_schritte)
+        delete s.data();
+}
+
+void Bildschirmfolge::starte(Pfad pfad)
+{
+    schliesseAlle();
+    m_pfad = pfad;
+    Pfadformular* eingabe = erzeuge(1);
+    zeige(*eingabe, m_hauptmenue);
+    m_hauptmenue.hide();
+    pfadZuruecksetzen(m_umgebung.daten, pfad);
+}
+
+void Bildschirmfolge::vor(QWidget& von)
+{
+    const int k = nummerVon(von);
+    if (k < 1 || k > 4)
+        return;
+    Pfadformular* naechster = m_schritte[k] ? m_schritte[k].data() : erzeuge(k + 1);
+    zeige(*naechster, von);
+    von.hide();
+    if (k == 2)
+        eintrittswerteSetzen(m_umgebung.daten, *m_pfad);
+}
+
+void Bildschirmfolge::zurueck(QWidget& von)
+{
+    const int k = nummerVon(von);
+    if (k < 2 || !m_schritte[k - 2])
+        return;
+    zeige(*m_schritte[k - 2], von);
+    schliesse(k);
+    m_hauptmenue.hide();
+}
+
+void Bildschirmfolge::hauptmenue(QWidget& von)
+{
+    if (nummerVon(von) < 1)
+        return;
+    zeige(m_hauptmenue, von);
+    schliesseAlle();
+}
+
+QWidget* Bildschirmfolge::schritt(int nummer) const
+{
+    return nummer >= 1 && nummer <= 5 ? m_schritte[nummer - 1].data() : nullptr;
+}
+
+int Bildschirmfolge::nummerVon(const QWidget& w) const
+{
+    for (int i = 0; i < 5; ++i)
+        if (m_schritte[i] == &w)
+            return i + 1;
+    return 0;
+}
+
+Pfadformular* Bildschirmfolge::erzeuge(int nummer)
+{
+    const Pfadbildschirm& b = pfadbildschirm(*m_pfad, nummer);
+    Pfadformular* neu = m_fabrik(b.name, m_umgebung);
+    m_schritte[nummer - 1] = neu;
+    connect(neu, &Formular::schliesst, this, [this](Formular* f) {
+        if (!m_schliesstSelbst)
+            fensterGeschlossen(f);
+    });
+    return neu;
+}
+
+void Bildschirmfolge::zeige(QWidget& neu, const QWidget& alt)
+{
+    // The user sees one window that changes its contents.
+    neu.resize(alt.size().expandedTo(neu.minimumSizeHint()));
+    neu.move(alt.pos());
+    neu.show();
+}
+
+void Bildschirmfolge::schliesse(int nummer)
+{
+    QPointer<Pfadformular> s = m_schritte[nummer - 1];
+    m_schritte[nummer - 1] = nullptr;
+    if (!s)
+        return;
+    const QScopedValueRollback<bool> selbst(m_schliesstSelbst, true);
+    s->close();
+}
+
+void Bildschirmfolge::schliesseAlle()
+{
+    for (int k = 1; k <= 5; ++k)
+        schliesse(k);
+}
+
+void Bildschirmfolge::fensterGeschlossen(Formular* formular)
+{
+    const int k = nummerVon(*formular);
+    if (k < 1)
+        return;
+    m_schritte[k - 1] = nullptr; // it is closing already
+    zeige(m_hauptmenue, *formular);
+    schliesseAlle();
+}
+
+} // namespace grobrechner

@@ -1,0 +1,110 @@
+#include "frmgrsbl.h"
+
+#include "dienste.h"
+#include "ui_frmgrsbl.h"
+
+namespace grobrechner {
+
+namespace {
+
+Ausstattung menueAusstattung()
+{
+    Ausstattung a;
+    a.name = QStringLiteral("frmgrsbl");
+    a.eigentumLabel = QStringLiteral("Label3");
+    return a;
+}
+
+const QString leer;
+const QString zeileMe4b = QStringLiteral(
+    "Bei dieser Berechnung wird die Beleuchtungsklasse Me4b hinterlegt, ohne die tatsächlichen Örtlichkeiten zu "
+    "kennen.");
+const QString zeileFahrspuren = QStringLiteral(
+    "Es wird hierbei von einer Landesstraße mit 2 Fahrspuren (eine je Fahrtrichtung, 3 bis 3,5 m pro Fahrspur) "
+    "ausgegangen.");
+const QStringList allgemein = {
+    QStringLiteral("Der Grobrechner bezieht sich auf technisch hochwertige Leuchten mit Spiegeloptik für "
+                   "Lichtlenkung (technische und dekorative Leuchten)."),
+    QStringLiteral("Die Zuleitungskosten (zwischen EVU und Verteiler) werden bei einer Verteilerneuerrichtung nicht "
+                   "berücksichtigt."),
+    QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise."),
+    QStringLiteral("Der Grobrechner beinhaltet nur GROBKOSTEN inkl. USt."),
+};
+const QStringList gewaehr = {
+    QStringLiteral("Es wird keine Gewähr für die Richtigkeit, Vollständigkeit und Aktualität der Daten übernommen."),
+    QStringLiteral("Alle Ergebnisse dienen lediglich als Anhaltspunkt und müssen vor einer Umsetzung einer "
+                   "detaillierten Planung unterzogen werden."),
+    QStringLiteral("Stand: April 2009"),
+};
+
+} // namespace
+
+QStringList pfadhinweise(Pfad pfad)
+{
+    switch (pfad) {
+    case Pfad::Landesstrasse:
+        return {(QStringList{zeileMe4b, zeileFahrspuren, leer} + allgemein + QStringList{leer} + gewaehr).join('\n')};
+    case Pfad::Gemeindestrasse:
+        return {(QStringList{QStringLiteral("Bei dieser Berechnung kann neben der Lichtpunkthöhe auch der "
+                                            "Lichtpunktabstand selbst gewählt werden. Daher wird keine Norm "
+                                            "berücksichtigt."),
+                             leer}
+                 + allgemein + QStringList{leer} + gewaehr)
+                    .join('\n')};
+    case Pfad::Sanierung:
+        return {(QStringList{QStringLiteral("Bei dieser Berechnung werden die Mastpositionen nicht geändert und sie "
+                                            "gilt nur für Gemeindestraßen ohne Berücksichtigung der Norm."),
+                             QStringLiteral("Bei den Sanierungskosten werden Leuchtentyp, Masttyp, "
+                                            "Kabelübergangskästen, Baustelleneinrichtung, Niederspannungsanteil, "
+                                            "Verkabelung,"),
+                             QStringLiteral("Verteilerkasten, Demontage von Lichtpunkten und Grabungsarbeiten "
+                                            "berücksichtigt."),
+                             leer}
+                 + allgemein)
+                    .join('\n'),
+                gewaehr.join('\n')};
+    }
+    return {};
+}
+
+frmgrsbl::frmgrsbl(Kalkulationsdaten& daten, Dienste& dienste)
+    : Formular(menueAusstattung(), dienste)
+    , m_ui(std::make_unique<Ui::frmgrsblInhalt>())
+{
+    startwerteSetzen(daten);
+
+    m_ui->setupUi(rahmen().inhalt());
+    m_ui->imgback->setBild(QStringLiteral("strasse_daemmerung"));
+
+    setHint(m_ui->imgback, texte::hintergrund);
+    setHint(m_ui->Command1,
+            QStringLiteral("Öffnet die Kalkulation für die Errichtung einer Landes- bzw. Bundesstraße."));
+    setHint(m_ui->Command3, QStringLiteral("Öffnet die Kalkulation für die Errichtung einer Gemeindestraße."));
+    setHint(m_ui->Command2, QStringLiteral("Öffnet die Kalkulation für die Sanierung einer Gemeindestraße."));
+    setHint(m_ui->Command4, QStringLiteral("Beendet den Grobrechner."));
+
+    connect(m_ui->Command1, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Landesstrasse); });
+    connect(m_ui->Command3, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Gemeindestrasse); });
+    connect(m_ui->Command2, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Sanierung); });
+    connect(m_ui->Command4, &QPushButton::clicked, this, &frmgrsbl::beenden);
+    resize(960, 600);
+}
+
+frmgrsbl::~frmgrsbl() = default;
+
+void frmgrsbl::pfadAnbieten(Pfad pfad)
+{
+    // The notes have only an OK button: the path opens once they are read.
+    for (const QString& hinweis : pfadhinweise(pfad))
+        rahmen().dienste().meldungen->information(this, QStringLiteral("Information"), hinweis);
+    emit pfadGewaehlt(pfad);
+}
+
+void frmgrsbl::beenden()
+{
+    if (rahmen().dienste().meldungen->frage(this, QStringLiteral("Beenden"),
+                                            QStringLiteral("Wollen Sie den Grobrechner wirklich beenden?")))
+        close();
+}
+
+} // namespace grobrechner

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "formular.h"
+#include "kalkulationsdaten.h"
+
+#include <memory>
+
+namespace Ui {
+class frmgrsblInhalt;
+}
+
+namespace grobrechner {
+
+// The main menu: the start screen, from which the user picks one of the three
+// calculation paths. Its creation sets the record to the start values.
+class frmgrsbl : public Formular {
+    Q_OBJECT
+public:
+    frmgrsbl(Kalkulationsdaten& daten, Dienste& dienste);
+    ~frmgrsbl() override;
+
+signals:
+    // The user has confirmed the notes of a path.
+    void pfadGewaehlt(Pfad pfad);
+
+private:
+    void pfadAnbieten(Pfad pfad);
+    void beenden();
+
+    std::unique_ptr<Ui::frmgrsblInhalt> m_ui;
+};
+
+// The notes shown before a path opens, one message box each.
+QStringList pfadhinweise(Pfad pfad);
+
+} // namespace grobrechner

@@ -1,0 +1,16 @@
+#include "anwendung.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Grobrechner"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/grobrechner.svg")));
+
+    grobrechner::Anwendung anwendung(grobrechner::Dienste::echt());
+    anwendung.hauptmenue()->show();
+    return app.exec();
+}

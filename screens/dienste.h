@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDateTime>
+#include <QPageLayout>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace grobrechner {
+
+// Message boxes. The program always uses QtMeldungen; tests put a recorder in
+// its place so that no box waits for a click.
+class Meldungen {
+public:
+    virtual ~Meldungen() = default;
+    // Information icon and an OK button.
+    virtual void information(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // Yes and No without an icon; true for Yes.
+    virtual bool frage(QWidget* eltern, const QString& titel, const QString& text) = 0;
+};
+
+class QtMeldungen final : public Meldungen {
+public:
+    void information(QWidget* eltern, const QString& titel, const QString& text) override;
+    bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
+};
+
+// One print job. Each step answers with an empty text on success and with a
+// German description of what went wrong otherwise.
+class Druckauftrag {
+public:
+    virtual ~Druckauftrag() = default;
+    virtual QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) = 0;
+    virtual QString fensterDrucken(QWidget& fenster) = 0;
+    virtual QString abschliessen() = 0;
+};
+
+// What a screen needs from the world outside the calculation: message boxes,
+// the printer, the clock and the web browser.
+struct Dienste {
+    Meldungen* meldungen = nullptr;
+    std::function<std::unique_ptr<Druckauftrag>()> neuerDruckauftrag;
+    std::function<QDateTime()> jetzt;
+    std::function<void(const QUrl&)> homepageOeffnen;
+
+    // The real world: QMessageBox, the default printer, the system clock and
+    // QDesktopServices.
+    static Dienste echt();
+};
+
+} // namespace grobrechner

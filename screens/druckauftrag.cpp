@@ -1,0 +1,72 @@
+#include "druckauftrag.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace grobrechner {
+
+namespace {
+const QString keinDrucker = QStringLiteral(
+    "Es ist kein Standarddrucker eingerichtet. Bitte richten Sie in den Einstellungen Ihres Systems "
+    "einen Drucker ein und versuchen Sie es erneut.");
+}
+
+QtDruckauftrag::QtDruckauftrag(const QPrinterInfo& drucker)
+{
+    if (!drucker.isNull())
+        m_drucker = std::make_unique<QPrinter>(drucker, QPrinter::HighResolution);
+}
+
+std::unique_ptr<QtDruckauftrag> QtDruckauftrag::alsPdf(const QString& dateiname)
+{
+    std::unique_ptr<QtDruckauftrag> auftrag(new QtDruckauftrag);
+    auftrag->m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    auftrag->m_drucker->setOutputFormat(QPrinter::PdfFormat);
+    auftrag->m_drucker->setOutputFileName(dateiname);
+    return auftrag;
+}
+
+QString QtDruckauftrag::ausrichtungSetzen(QPageLayout::Orientation ausrichtung)
+{
+    if (!m_drucker)
+        return keinDrucker;
+    if (!m_drucker->setPageOrientation(ausrichtung))
+        return QStringLiteral("Der Drucker unterstützt die gewünschte Seitenausrichtung nicht.");
+    return {};
+}
+
+QString QtDruckauftrag::fensterDrucken(QWidget& fenster)
+{
+    if (!m_drucker)
+        return keinDrucker;
+    if (!m_maler.begin(m_drucker.get()))
+        return QStringLiteral("Der Drucker „%1“ konnte nicht geöffnet werden. Bitte prüfen Sie, ob er "
+                              "eingeschaltet und bereit ist.")
+            .arg(m_drucker->printerName().isEmpty() ? m_drucker->outputFileName() : m_drucker->printerName());
+    const QRectF seite = m_drucker->pageRect(QPrinter::DevicePixel);
+    const QSize groesse = fenster.size();
+    if (groesse.isEmpty())
+        return QStringLiteral("Das Formular hat keine Größe und kann nicht gedruckt werden.");
+    const qreal faktor = std::min(seite.width() / groesse.width(), seite.height() / groesse.height());
+    m_maler.save();
+    m_maler.scale(faktor, faktor);
+    fenster.render(&m_maler, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    m_maler.restore();
+    return {};
+}
+
+QString QtDruckauftrag::abschliessen()
+{
+    if (!m_drucker)
+        return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil kein Drucker "
+                              "bereitsteht.");
+    if (!m_maler.isActive())
+        return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil keine Seite an den "
+                              "Drucker gesendet wurde.");
+    if (!m_maler.end())
+        return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+    return {};
+}
+
+} // namespace grobrechner

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dienste.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <memory>
+
+namespace grobrechner {
+
+// A print job on a QPrinter: the window is rendered as vector graphics into
+// the page, scaled to fit and keeping its proportions.
+class QtDruckauftrag final : public Druckauftrag {
+public:
+    // The system's default printer; a null QPrinterInfo means none is set up.
+    explicit QtDruckauftrag(const QPrinterInfo& drucker);
+    // A PDF file instead of paper, for looking at a printout without a printer.
+    static std::unique_ptr<QtDruckauftrag> alsPdf(const QString& dateiname);
+
+    QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) override;
+    QString fensterDrucken(QWidget& fenster) override;
+    QString abschliessen() override;
+
+private:
+    QtDruckauftrag() = default;
+
+    std::unique_ptr<QPrinter> m_drucker; // null when no printer is set up
+    QPainter m_maler;
+};
+
+} // namespace grobrechner

@@ -1,0 +1,48 @@
+#include "frminfo.h"
+
+#include "ui_frminfo.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+
+namespace grobrechner {
+
+namespace {
+Ausstattung infoAusstattung()
+{
+    Ausstattung a;
+    a.name = QStringLiteral("frminfo");
+    a.eigentumLabel = QStringLiteral("Label16");
+    a.hintergrundHinweis.clear();
+    a.mitStatusleiste = false;
+    a.mitInfo = false;
+    return a;
+}
+} // namespace
+
+frminfo::frminfo(Dienste& dienste, QWidget* eltern)
+    : QDialog(eltern)
+    , m_rahmen(*this, infoAusstattung(), dienste)
+    , m_ui(std::make_unique<Ui::frminfoInhalt>())
+{
+    m_ui->setupUi(m_rahmen.inhalt());
+    m_ui->imgback->setBild(QStringLiteral("strasse_daemmerung"));
+    m_ui->imgback->setAccessibleName(QStringLiteral("Straße in der Dämmerung"));
+    setWindowModality(Qt::ApplicationModal);
+
+    QPushButton* drucken = m_rahmen.druckknopf();
+    auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    schliessen->setObjectName(QStringLiteral("Command4"));
+    schliessen->setDefault(true);
+    m_rahmen.tastenzeile()->addWidget(drucken);
+    m_rahmen.tastenzeile()->addWidget(schliessen);
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+    connect(drucken, &QPushButton::clicked, this, [this, drucken, schliessen] {
+        m_rahmen.drucken(QString(), {drucken, schliessen}, QPageLayout::Portrait);
+    });
+    resize(940, 660);
+}
+
+frminfo::~frminfo() = default;
+
+} // namespace grobrechner

@@ -1,0 +1,111 @@
+#include "klickbar.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace grobrechner {
+
+namespace {
+// Press and release on the same element make a click, as with a button.
+bool klickEndet(QWidget& w, QMouseEvent* ereignis, bool& gedrueckt)
+{
+    const bool klick = gedrueckt && ereignis->button() == Qt::LeftButton
+        && w.rect().contains(ereignis->position().toPoint());
+    gedrueckt = false;
+    return klick;
+}
+} // namespace
+
+KlickLabel::KlickLabel(QWidget* eltern)
+    : QLabel(eltern)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void KlickLabel::mousePressEvent(QMouseEvent* ereignis)
+{
+    m_gedrueckt = ereignis->button() == Qt::LeftButton;
+    ereignis->accept();
+}
+
+void KlickLabel::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    if (klickEndet(*this, ereignis, m_gedrueckt))
+        emit geklickt();
+    ereignis->accept();
+}
+
+Bild::Bild(QWidget* eltern)
+    : QWidget(eltern)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
+Bild::Bild(const QString& name, QWidget* eltern)
+    : Bild(eltern)
+{
+    setBild(name);
+}
+
+void Bild::setBild(const QString& name)
+{
+    m_name = name;
+    delete m_renderer;
+    m_renderer = nullptr;
+    updateGeometry();
+    update();
+}
+
+void Bild::setGroesse(const QSize& groesse)
+{
+    m_groesse = groesse;
+    updateGeometry();
+}
+
+QSvgRenderer* Bild::renderer() const
+{
+    if (!m_renderer && !m_name.isEmpty())
+        m_renderer = new QSvgRenderer(QStringLiteral(":/bilder/%1.svg").arg(m_name), const_cast<Bild*>(this));
+    return m_renderer;
+}
+
+QSize Bild::sizeHint() const
+{
+    if (m_groesse.isValid())
+        return m_groesse;
+    QSvgRenderer* r = renderer();
+    return r && r->isValid() ? r->defaultSize() : QSize(32, 32);
+}
+
+int Bild::heightForWidth(int breite) const
+{
+    const QSize s = sizeHint();
+    return s.width() > 0 ? breite * s.height() / s.width() : breite;
+}
+
+void Bild::paintEvent(QPaintEvent*)
+{
+    QSvgRenderer* r = renderer();
+    if (!r || !r->isValid())
+        return;
+    QSizeF ziel = QSizeF(r->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    const QRectF rahmen((width() - ziel.width()) / 2, (height() - ziel.height()) / 2, ziel.width(), ziel.height());
+    QPainter maler(this);
+    r->render(&maler, rahmen);
+}
+
+void Bild::mousePressEvent(QMouseEvent* ereignis)
+{
+    m_gedrueckt = ereignis->button() == Qt::LeftButton;
+    ereignis->accept();
+}
+
+void Bild::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    if (klickEndet(*this, ereignis, m_gedrueckt))
+        emit geklickt();
+    ereignis->accept();
+}
+
+} // namespace grobrechner

@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+
+namespace grobrechner {
+
+// How a path screen moves along its path. The screen graph behind it knows the
+// five steps of each path; a screen only says which button was pressed.
+class Navigation {
+public:
+    virtual ~Navigation() = default;
+
+    // Shows the next step (creating it if it is closed) and hides this one.
+    virtual void vor(QWidget& von) = 0;
+    // Shows the previous step as it was left and closes this one.
+    virtual void zurueck(QWidget& von) = 0;
+    // Shows the main menu and closes every screen of the path.
+    virtual void hauptmenue(QWidget& von) = 0;
+    // The screen of step 1 to 5 of the current path, or null when it is closed;
+    // the result sheets read the figures of the earlier, hidden steps.
+    virtual QWidget* schritt(int nummer) const = 0;
+};
+
+} // namespace grobrechner

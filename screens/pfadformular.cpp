@@ -1,0 +1,120 @@
+#include "pfadformular.h"
+
+#include "navigation.h"
+#include "texte.h"
+
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace grobrechner {
+
+namespace {
+
+Ausstattung ausstattungVon(const Pfadbildschirm& b)
+{
+    Ausstattung a;
+    a.name = b.name;
+    a.eigentumLabel = b.eigentumLabel;
+    a.fenstertitel = b.fenstertitel;
+    a.hintergrundHinweis = b.hintergrundHinweis;
+    return a;
+}
+
+struct Zurueck {
+    const char* text;
+    const char* hinweis;
+};
+
+// The back button of each step; step 1 has none.
+const Zurueck zurueckJeSchritt[] = {
+    {nullptr, nullptr},
+    {"zurück zur Eingabe", "Zurück zur Eingabe."},
+    {"zurück zum Ergebnis der Errichtungskosten", "Zurück zum Ergebnis der Errichtungskosten."},
+    {"zurück zur Eingabe", "Zurück zur Eingabe."},
+    {"zurück zu den Betriebskosten", "Zurück zu den Betriebskosten."},
+};
+
+bool istEingabe(int schritt) { return schritt == 1 || schritt == 3; }
+
+} // namespace
+
+Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
+    : Formular(ausstattungVon(pfadbildschirm(name)), umgebung.dienste)
+    , m_beschreibung(pfadbildschirm(name))
+    , m_umgebung(umgebung)
+{
+    const Pfadbildschirm& b = m_beschreibung;
+    m_titel = rahmen().titelSetzen(QStringLiteral("Label2"), b.titel);
+    QHBoxLayout* zeile = rahmen().tastenzeile();
+
+    if (b.istErgebnis()) {
+        m_drucken = rahmen().druckknopf();
+        zeile->addWidget(m_drucken);
+        if (b.druckHinweisBeiDruck)
+            setPressHint(m_drucken, texte::druckenHinweis);
+        else
+            setHint(m_drucken, texte::druckenHinweis);
+        connect(m_drucken, &QPushButton::clicked, this, &Pfadformular::drucken);
+    }
+    const Zurueck& z = zurueckJeSchritt[b.schritt - 1];
+    if (z.text) {
+        m_zurueck = knopf("cmdback", QString::fromUtf8(z.text));
+        setHint(m_zurueck, QString::fromUtf8(z.hinweis));
+        connect(m_zurueck, &QPushButton::clicked, this, [this] { navigation().zurueck(*this); });
+    }
+    m_hauptmenue = knopf("Command1", QStringLiteral("zum Hauptmenü"));
+    setHint(m_hauptmenue, texte::hauptmenueHinweis);
+    connect(m_hauptmenue, &QPushButton::clicked, this, [this] { navigation().hauptmenue(*this); });
+    if (!b.vorwaerts.isEmpty()) {
+        m_vorwaerts = knopf(istEingabe(b.schritt) ? "Command4" : "Command2", b.vorwaerts);
+        if (b.vorwaertsHinweisBeiDruck)
+            setPressHint(m_vorwaerts, b.vorwaertsHinweis);
+        else
+            setHint(m_vorwaerts, b.vorwaertsHinweis);
+        connect(m_vorwaerts, &QPushButton::clicked, this, [this] { vorwaerts(); });
+        if (istEingabe(b.schritt)) {
+            // Keyboard order: the calculate button comes before the others.
+            setTabOrder(m_vorwaerts, m_zurueck ? m_zurueck : m_hauptmenue);
+            if (m_zurueck)
+                setTabOrder(m_zurueck, m_hauptmenue);
+        }
+    }
+}
+
+QPushButton* Pfadformular::knopf(const char* name, const QString& text)
+{
+    auto* k = new QPushButton(text, this);
+    k->setObjectName(QString::fromUtf8(name));
+    rahmen().tastenzeile()->addWidget(k);
+    return k;
+}
+
+void Pfadformular::vorwaerts() { navigation().vor(*this); }
+
+void Pfadformular::drucken()
+{
+    QList<QWidget*> knoepfe;
+    for (QPushButton* k : {m_zurueck, m_hauptmenue, m_vorwaerts, m_drucken})
+        if (k)
+            knoepfe.append(k);
+    rahmen().drucken(m_beschreibung.druckzeile, knoepfe, QPageLayout::Landscape);
+}
+
+void Pfadformular::keyPressEvent(QKeyEvent* ereignis)
+{
+    if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
+        if (auto* fokus = qobject_cast<QPushButton*>(focusWidget())) {
+            fokus->animateClick();
+            return;
+        }
+        if (m_vorwaerts && istEingabe(m_beschreibung.schritt)) {
+            m_vorwaerts->click();
+            return;
+        }
+    }
+    Formular::keyPressEvent(ereignis);
+}
+
+} // namespace grobrechner

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "hinweise.h"
+#include "texte.h"
+
+#include <QList>
+#include <QObject>
+#include <QPageLayout>
+#include <QString>
+
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QWidget;
+
+namespace grobrechner {
+
+struct Dienste;
+class Bild;
+class KlickLabel;
+class Uhrzeile;
+
+// What the shared frame of one screen looks like.
+struct Ausstattung {
+    QString name;          // the screen's objectName
+    QString eigentumLabel; // objectName of its intellectual-property label
+    QString fenstertitel = texte::programmname;
+    QString hintergrundHinweis = texte::hintergrund;
+    bool mitStatusleiste = true; // the info screen has none…
+    bool mitInfo = true;         // …and no INFO label of its own
+};
+
+// The elements that every screen shares, laid out the same way everywhere:
+// clock line and INFO at the top right, the screen's own controls in the
+// middle, logo and intellectual-property label at the bottom left beside the
+// row of buttons, the status bar at the very bottom. Also the hints and the
+// print routine.
+class Rahmen : public QObject {
+    Q_OBJECT
+public:
+    Rahmen(QWidget& fenster, const Ausstattung& ausstattung, Dienste& dienste);
+
+    // The screen's title, on top at the left.
+    QLabel* titelSetzen(const QString& name, const QString& text);
+
+    QWidget* inhalt() const { return m_inhalt; }
+    QHBoxLayout* tastenzeile() const { return m_tastenzeile; }
+    QStatusBar* statusleiste() const { return m_statusleiste; }
+    Dienste& dienste() const { return m_dienste; }
+    Uhrzeile* uhr() const { return m_uhr; }
+
+    void setHint(QWidget* element, const QString& text) { m_hinweise.setHint(element, text); }
+    void setPressHint(QWidget* element, const QString& text) { m_hinweise.setPressHint(element, text); }
+
+    // The picture button Command3 with the printer symbol.
+    QPushButton* druckknopf();
+
+    // Asks, then prints the window on the default printer. While it renders,
+    // the status bar shows the print caption (if any) and the given buttons are
+    // hidden; they come back whatever fails. Every failing step reports itself
+    // in a "Druckfehler" box and the routine goes on with the next one.
+    void drucken(const QString& druckzeile, const QList<QWidget*>& ausblenden, QPageLayout::Orientation ausrichtung);
+
+    void infoOeffnen();
+
+private:
+    QWidget& m_fenster;
+    Dienste& m_dienste;
+    QStatusBar* m_statusleiste = nullptr;
+    Hinweise m_hinweise;
+    QHBoxLayout* m_kopf = nullptr;
+    QWidget* m_inhalt = nullptr;
+    QHBoxLayout* m_tastenzeile = nullptr;
+    Uhrzeile* m_uhr = nullptr;
+    QPushButton* m_druckknopf = nullptr;
+};
+
+} // namespace grobrechner

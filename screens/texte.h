@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+// Texts that stand on more than one screen.
+namespace grobrechner::texte {
+
+inline const QString programmname = QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen");
+
+inline const QString hintergrund = QStringLiteral(
+    "Dieser Grobrechner dient zur Grobabschätzung der Errichtungs- bzw. Sanierungskosten von Landes- bzw. "
+    "Gemeindestraßen!");
+inline const QString homepageHinweis = QStringLiteral("Öffnet die Homepage der Lumenstelle.");
+inline const QString infoHinweis = QStringLiteral("Informationen zum Grobrechner.");
+inline const QString hauptmenueHinweis = QStringLiteral("Zurück zum Hauptmenü.");
+inline const QString druckenHinweis = QStringLiteral("Druckt das aktuelle Formular.");
+
+inline const QUrl homepage = QUrl(QStringLiteral("https://www.lumenstelle.example/"));
+
+// The maker's intellectual-property notice.
+inline const QString eigentumZeichen = QStringLiteral("© Lumenstelle");
+inline const QString eigentumHinweis = QStringLiteral("Schutzvermerk: geistiges Eigentum der Lumenstelle.");
+inline const QString eigentumTitel = QStringLiteral("Schutzvermerk");
+inline const QString eigentumText = QStringLiteral(
+    "Der Grobrechner für Straßenbeleuchtungsanlagen ist geistiges Eigentum der Lumenstelle und gesetzlich "
+    "geschützt.\n"
+    "Nachbau, Weitergabe an Dritte und jede missbräuchliche Verwendung der Rechte der Lumenstelle sind nicht "
+    "gestattet.\n"
+    "© Lumenstelle");
+
+// The print routine.
+inline const QString druckenTitel = QStringLiteral("Drucken");
+inline const QString druckenFrage = QStringLiteral("Soll das Formular mit Ihrem Standarddrucker ausgedruckt werden?");
+inline const QString druckfehlerTitel = QStringLiteral("Druckfehler");
+
+} // namespace grobrechner::texte
