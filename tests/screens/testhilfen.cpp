@@ -1,0 +1,118 @@
+#include "testhilfen.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QtTest>
+
+namespace grobrechner::test {
+
+void Meldungsrekorder::information(QWidget* eltern, const QString& titel, const QString& text)
+{
+    const Meldung m{Meldung::Information, titel, text, eltern};
+    meldungen.append(m);
+    if (waehrendDerMeldung)
+        waehrendDerMeldung(m);
+}
+
+bool Meldungsrekorder::frage(QWidget* eltern, const QString& titel, const QString& text)
+{
+    const Meldung m{Meldung::Frage, titel, text, eltern};
+    meldungen.append(m);
+    if (waehrendDerMeldung)
+        waehrendDerMeldung(m);
+    if (antworten.empty())
+        return false;
+    const bool ja = antworten.front();
+    antworten.pop_front();
+    return ja;
+}
+
+QStringList Meldungsrekorder::titel() const
+{
+    QStringList t;
+    for (const Meldung& m : meldungen)
+        t << m.titel;
+    return t;
+}
+
+Druckrekorder::Druckrekorder(Druckprotokoll& protokoll)
+    : m_protokoll(protokoll)
+{
+    ++m_protokoll.auftraege;
+}
+
+QString Druckrekorder::ausrichtungSetzen(QPageLayout::Orientation ausrichtung)
+{
+    m_protokoll.ausrichtungen.append(ausrichtung);
+    return m_protokoll.fehler;
+}
+
+QString Druckrekorder::fensterDrucken(QWidget& fenster)
+{
+    auto* leiste = fenster.findChild<QStatusBar*>(QStringLiteral("StatusBar2"));
+    m_protokoll.statuszeilen.append(leiste ? leiste->currentMessage() : QString());
+    QStringList sichtbar;
+    for (QPushButton* k : fenster.findChildren<QPushButton*>())
+        if (k->isVisibleTo(&fenster))
+            sichtbar.append(k->objectName());
+    sichtbar.sort();
+    m_protokoll.sichtbareKnoepfe.append(sichtbar);
+    return m_protokoll.fehler;
+}
+
+QString Druckrekorder::abschliessen()
+{
+    ++m_protokoll.abgeschlossen;
+    return m_protokoll.fehler;
+}
+
+Testdienste::Testdienste()
+{
+    dienste.meldungen = &meldungen;
+    dienste.neuerDruckauftrag = [this] { return std::make_unique<Druckrekorder>(druck); };
+    dienste.jetzt = [this] { return zeit; };
+    dienste.homepageOeffnen = [this](const QUrl& adresse) { geoeffnet.append(adresse); };
+}
+
+QStringList sichtbareFenster()
+{
+    QStringList namen;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            namen.append(w->objectName());
+    namen.sort();
+    return namen;
+}
+
+void geschlosseneAufraeumen()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void mausBewegen(QWidget* w, QPoint punkt)
+{
+    if (punkt.isNull())
+        punkt = w->rect().center();
+    QMouseEvent bewegung(QEvent::MouseMove, punkt, w->mapToGlobal(punkt), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+    QApplication::sendEvent(w, &bewegung);
+}
+
+void mausDruecken(QWidget* w)
+{
+    QTest::mousePress(w, Qt::LeftButton);
+}
+
+void klicken(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+QString statustext(QWidget* fenster)
+{
+    auto* leiste = fenster->findChild<QStatusBar*>(QStringLiteral("StatusBar2"));
+    return leiste ? leiste->currentMessage() : QStringLiteral("<keine Statusleiste>");
+}
+
+} // namespace grobrechner::test

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "anwendung.h"
+#include "dienste.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QStatusBar>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace grobrechner::test {
+
+// A message box as the screen asked for it.
+struct Meldung {
+    enum Art { Information, Frage } art;
+    QString titel;
+    QString text;
+    QWidget* eltern;
+};
+
+// Records every message box instead of showing it. Questions are answered
+// from a queue (No when it is empty); a hook may look at the screens while the
+// box would be open.
+class Meldungsrekorder final : public Meldungen {
+public:
+    void information(QWidget* eltern, const QString& titel, const QString& text) override;
+    bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
+
+    QList<Meldung> meldungen;
+    std::deque<bool> antworten;
+    std::function<void(const Meldung&)> waehrendDerMeldung;
+
+    QStringList titel() const;
+};
+
+// What one print job was asked to do, and what the window looked like when it
+// was rendered.
+struct Druckprotokoll {
+    int auftraege = 0;
+    QList<QPageLayout::Orientation> ausrichtungen;
+    QStringList statuszeilen;          // the status bar while rendering
+    QList<QStringList> sichtbareKnoepfe; // visible push buttons while rendering
+    int abgeschlossen = 0;
+    QString fehler; // when set, every step fails with this text
+};
+
+class Druckrekorder final : public Druckauftrag {
+public:
+    explicit Druckrekorder(Druckprotokoll& protokoll);
+    QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) override;
+    QString fensterDrucken(QWidget& fenster) override;
+    QString abschliessen() override;
+
+private:
+    Druckprotokoll& m_protokoll;
+};
+
+// Services for tests: recorded messages and print jobs, a fixed clock and a
+// list of the addresses that would have opened in the browser.
+struct Testdienste {
+    Testdienste();
+    Meldungsrekorder meldungen;
+    Druckprotokoll druck;
+    QDateTime zeit{QDate(2026, 12, 7), QTime(9, 5, 3)};
+    QList<QUrl> geoeffnet;
+    Dienste dienste;
+};
+
+// The visible top-level widgets, by objectName.
+QStringList sichtbareFenster();
+// Deletes the screens that were closed, so that lookups by name find only the living.
+void geschlosseneAufraeumen();
+
+// Sends a mouse move without a pressed button to a point of the widget, the way
+// the window system delivers it: through QApplication's propagation rules.
+void mausBewegen(QWidget* w, QPoint punkt = {});
+void mausDruecken(QWidget* w);
+void klicken(QWidget* w);
+
+QString statustext(QWidget* fenster);
+
+template <typename T = QWidget>
+T* finde(QWidget* fenster, const char* name)
+{
+    return fenster->findChild<T*>(QString::fromUtf8(name));
+}
+
+} // namespace grobrechner::test
