@@ -135,3 +135,23 @@ TEST(FormatGanzzahl, ReadsBackAsTheSameWholeNumber)
         EXPECT_EQ(*zurueck, wert);
     }
 }
+
+#include "eingabe.h"
+
+TEST(EingabeLesen, AppliesTheLowerBoundToTheNumberTheTextStandsFor)
+{
+    const struct {
+        const char* text;
+        std::optional<float> ueberNull;
+        std::optional<float> abNull;
+    } faelle[] = {
+        {"5", 5.0f, 5.0f},         {"0,5", 0.5f, 0.5f},  {"0", {}, 0.0f},      {"00", {}, 0.0f},
+        {"-5", {}, {}},            {"", {}, {}},         {"abc", {}, {}},      {"1.200", 1200.0f, 1200.0f},
+        {"1.2", {}, {}},           {",5", 0.5f, 0.5f},   {"-0", {}, -0.0f},    {" 7", 7.0f, 7.0f},
+        {"1e3", {}, {}},           {"080", 80.0f, 80.0f},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(eingabeLesen(f.text, Untergrenze::UeberNull), f.ueberNull) << f.text;
+        EXPECT_EQ(eingabeLesen(f.text, Untergrenze::AbNull), f.abNull) << f.text;
+    }
+}

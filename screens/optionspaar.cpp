@@ -1,0 +1,30 @@
+#include "optionspaar.h"
+
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace grobrechner {
+
+Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& erste, const Wahl& zweite,
+                         std::string& feld, bool ersteGewaehlt, QWidget* eltern)
+    : QGroupBox(titel, eltern)
+{
+    setObjectName(QString::fromUtf8(name));
+    auto* spalte = new QVBoxLayout(this);
+    const auto option = [&](const Wahl& w, bool ist1) {
+        auto* o = new QRadioButton(w.text, this);
+        o->setObjectName(QString::fromUtf8(w.name));
+        spalte->addWidget(o);
+        const std::string wert = w.wert;
+        connect(o, &QRadioButton::clicked, this, [this, &feld, wert, ist1] {
+            feld = wert;
+            emit gewaehlt(ist1);
+        });
+        return o;
+    };
+    m_erste = option(erste, true);
+    m_zweite = option(zweite, false);
+    (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true);
+}
+
+} // namespace grobrechner

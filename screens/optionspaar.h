@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QString>
+
+#include <string>
+
+class QRadioButton;
+
+namespace grobrechner {
+
+// Two options in a captioned frame that write one keyword field of the record
+// at the moment the user clicks one of them (clicking the selected option
+// writes it again). Used for the luminaire style, the cabinet, the masts and
+// the switching choices.
+class Optionspaar : public QGroupBox {
+    Q_OBJECT
+public:
+    struct Wahl {
+        const char* name;    // objectName of the option
+        QString text;        // its caption
+        const char* wert;    // the keyword it writes
+    };
+
+    // `erste` starts selected when `ersteGewaehlt` is true, `zweite` otherwise.
+    Optionspaar(const char* name, const QString& titel, const Wahl& erste, const Wahl& zweite, std::string& feld,
+                bool ersteGewaehlt, QWidget* eltern);
+
+    QRadioButton* erste() const { return m_erste; }
+    QRadioButton* zweite() const { return m_zweite; }
+
+signals:
+    // After the record has been written; `erste` tells which one.
+    void gewaehlt(bool erste);
+
+private:
+    QRadioButton* m_erste;
+    QRadioButton* m_zweite;
+};
+
+} // namespace grobrechner
