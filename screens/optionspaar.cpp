@@ -27,4 +27,11 @@ Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& ers
     (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true);
 }
 
+Optionspaar* verteilerwahl(std::string& verteiler, QWidget* eltern)
+{
+    return new Optionspaar("Frame2", QStringLiteral("Wird der Verteiler neu errichtet?"),
+                           {"optvtja", QStringLiteral("Ja"), "ja"}, {"optvtnein", QStringLiteral("Nein"), "nein"},
+                           verteiler, true, eltern);
+}
+
 } // namespace grobrechner

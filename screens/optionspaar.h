@@ -38,4 +38,8 @@ private:
     QRadioButton* m_zweite;
 };
 
+// "Wird der Verteiler neu errichtet?" — Frame2 with optvtja / optvtnein writing
+// `verteiler`; "Ja" starts selected, as the path buttons reset the field.
+Optionspaar* verteilerwahl(std::string& verteiler, QWidget* eltern);
+
 } // namespace grobrechner
