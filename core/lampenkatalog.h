@@ -1,0 +1,75 @@
+#pragma once
+
+#include "kalkulationsdaten.h"
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace grobrechner {
+
+// The lamp families of the planned installation; they give the group headings
+// of the choice and its two columns.
+enum class Lampenfamilie { Natrium, Kompaktleuchtstoff, Halogen, CosmoPolis };
+
+// One lamp the planned installation can be built with. The caption shows the
+// luminous flux as well; the flux is never stored.
+struct Lampe {
+    std::string_view option;       // objectName of its choice
+    Lampenfamilie familie;
+    std::string_view beschriftung; // "50 Watt, 4.400 lm"
+    std::string_view leuchtmittel; // as written by the new-construction screens
+    float wattage;
+    float systemleistung;
+    float lebensdauer;
+    float lampenpreis;
+};
+
+// The fifteen lamps in the order they stand on screen: first the left column
+// (sodium, compact fluorescent), then the right one (metal halide, CosmoPolis).
+extern const std::array<Lampe, 15> Lampenkatalog;
+
+// The row behind an option name; nullptr for a name the catalogue lacks.
+const Lampe* lampeMitOption(std::string_view option);
+
+// One lamp type of an existing installation. Its wattage is typed, not chosen.
+struct Bestandslampe {
+    std::string_view option;
+    std::string_view beschriftung;
+    std::string_view leuchtmittelb;
+    float lebensdauerb;
+};
+
+extern const std::array<Bestandslampe, 6> Bestandskatalog;
+
+// How one operating-cost input screen shows the catalogue and its switching
+// choices; the screens are generated from this.
+struct Lampenauswahl {
+    std::string_view vorgabe;                   // option selected when the screen opens
+    std::span<const std::string_view> gesperrt; // options shown disabled
+    std::string_view cosmopolisTyp;             // lamp type text the CosmoPolis rows write
+    std::string_view kompaktUeberschrift;       // heading of the compact fluorescent group
+    bool abschaltungWaehlbar;                   // false: switch-off frame disabled, nothing selected
+    bool neinEmpfohlen;                         // the switch-off "Nein" reads "Nein (empfohlen)"
+};
+
+const Lampenauswahl& lampenauswahl(Pfad pfad);
+
+std::string_view gruppenueberschrift(const Lampenauswahl& auswahl, Lampenfamilie familie);
+int spalte(Lampenfamilie familie); // 0 left, 1 right
+bool waehlbar(const Lampenauswahl& auswahl, const Lampe& lampe);
+const Lampe& vorgabelampe(const Lampenauswahl& auswahl);
+
+// The lamp type text a row writes on the given screen.
+std::string_view leuchtmitteltyp(const Lampenauswahl& auswahl, const Lampe& lampe);
+
+// Writes the five lamp fields of the row and nothing else.
+void lampeWaehlen(Kalkulationsdaten& daten, const Lampenauswahl& auswahl, const Lampe& lampe);
+
+// The existing installation's lamp type selected when the renovation screen opens.
+const Bestandslampe& bestandsvorgabe();
+
+// Writes leuchtmittelb and lebensdauerb and nothing else.
+void bestandslampeWaehlen(Kalkulationsdaten& daten, const Bestandslampe& lampe);
+
+} // namespace grobrechner
