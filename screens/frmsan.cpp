@@ -1,0 +1,60 @@
+#include "frmsan.h"
+
+#include "eingabepruefung.h"
+#include "kalkulationsdaten.h"
+#include "leuchtenwahl.h"
+#include "optionspaar.h"
+#include "ui_frmsan.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace grobrechner {
+
+frmsan::frmsan(Umgebung& umgebung)
+    : Pfadformular(QStringLiteral("frmsan"), umgebung)
+    , m_ui(std::make_unique<Ui::frmsanInhalt>())
+{
+    QWidget* inhalt = rahmen().inhalt();
+    m_ui->setupUi(inhalt);
+    // Three characters and a little room, at any font size.
+    m_ui->txtlp->setMaximumWidth(m_ui->txtlp->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 8);
+
+    m_leuchte = new Leuchtenwahl(QStringLiteral("Welche Leuchte wird zukünftig verwendet?"), daten().leuchtenart,
+                                 *this, inhalt);
+    m_ui->leuchte->addWidget(m_leuchte);
+    m_maste = new Optionspaar("Frame3", QStringLiteral("Werden vorhandene Maste weiterverwendet?"),
+                              {"optmastja", QStringLiteral("Ja"), "ja"},
+                              {"optmastnein", QStringLiteral("Nein"), "nein"}, daten().mast, false, inhalt);
+    m_verteiler = verteilerwahl(daten().verteiler, inhalt);
+    // Side by side in the order the keyboard takes them.
+    m_ui->fragen->addWidget(m_verteiler, 1);
+    m_ui->fragen->addWidget(m_maste, 1);
+
+    // The count first, then the cabinet and the masts, the two buttons, and the
+    // luminaire style last.
+    QWidget* reihenfolge[] = {m_ui->txtlp,          m_verteiler->erste(), m_verteiler->zweite(), m_maste->erste(),
+                              m_maste->zweite(),    vorwaertsknopf(),     hauptmenueknopf(),     m_leuchte->erste(),
+                              m_leuchte->zweite()};
+    for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
+        setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
+    m_ui->txtlp->setFocus();
+}
+
+frmsan::~frmsan() = default;
+
+QLineEdit* frmsan::txtlp() const { return m_ui->txtlp; }
+
+void frmsan::vorwaerts()
+{
+    const std::optional<float> anzahl =
+        zahlPruefen(*this, m_ui->txtlp, Untergrenze::UeberNull, QStringLiteral("Eingabe fehlt"),
+                    QStringLiteral("Bitte geben Sie die Anzahl der zu sanierenden Lichtpunkte ein!"));
+    if (!anzahl)
+        return;
+    daten().anzahllp = *anzahl;
+    Pfadformular::vorwaerts();
+}
+
+} // namespace grobrechner
