@@ -1,0 +1,111 @@
+#include "errichtungskosten.h"
+
+#include "zahlentext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace grobrechner {
+
+namespace {
+
+constexpr Regelabstand regeltabelle[] = {
+    {5, 25, 20},
+    {6, 30, 25},
+    {7, 35, 30},
+    {8, 40, 35},
+};
+
+constexpr Abstandsempfehlung empfehlungstabelle[] = {
+    {4.5f, 20, 18, 35},
+    {5, 25, 20, 40},
+    {6, 30, 25, 50},
+    {7, 35, 30, 50},
+    {8, 40, 35, 50},
+};
+
+template <typename Zeile>
+const Zeile* zeileZu(std::span<const Zeile> tabelle, float hoehe)
+{
+    const auto it = std::find_if(tabelle.begin(), tabelle.end(), [&](const Zeile& z) { return z.hoehe == hoehe; });
+    return it == tabelle.end() ? nullptr : &*it;
+}
+
+template <typename Zeile>
+float spalte(const Zeile& z, std::string_view leuchtenart)
+{
+    return leuchtenart == "techn" ? z.techn : z.deko;
+}
+
+// Prices, € including VAT.
+constexpr double leuchteTechn = 1000;
+constexpr double leuchteDeko = 1550;
+constexpr double jeLichtpunkt2 = 160;
+constexpr double pauschale3 = 500, bisLichtpunkte3 = 12, jeLichtpunkt3 = 40;
+constexpr double jeLichtpunkt4 = 25;
+constexpr double pauschale5 = 500, bisLichtpunkte5 = 16, jeLichtpunkt5 = 30;
+constexpr double verteilerkasten = 7500, meterJeVerteiler = 1500;
+constexpr double grabungErdreich = 40, grabungAsphalt = 130; // per m
+constexpr double jeLichtpunkt8 = 40;
+
+} // namespace
+
+std::span<const Regelabstand> regelabstaende() { return regeltabelle; }
+
+std::optional<float> landesstrassenabstand(float hoehe, std::string_view leuchtenart)
+{
+    if (const Regelabstand* z = zeileZu(regelabstaende(), hoehe))
+        return spalte(*z, leuchtenart);
+    return std::nullopt;
+}
+
+std::span<const Abstandsempfehlung> abstandsempfehlungen() { return empfehlungstabelle; }
+
+const Abstandsempfehlung* abstandsempfehlung(float hoehe) { return zeileZu(abstandsempfehlungen(), hoehe); }
+
+std::string empfehlungstext(const Abstandsempfehlung& z, std::string_view leuchtenart)
+{
+    return "Bei " + zahltext(z.hoehe) + " m Lichtpunkthöhe empfehlen wir " + zahltext(spalte(z, leuchtenart))
+           + " m Lichtpunktabstand, maximal " + zahltext(z.maximum) + " m!";
+}
+
+std::optional<double> erdreichlaenge(std::string_view strassenlaenge, std::string_view asphaltlaenge)
+{
+    const std::optional<double> strasse = zahlAusText(strassenlaenge);
+    const std::optional<double> asphalt = zahlAusText(asphaltlaenge);
+    if (!strasse || !asphalt)
+        return std::nullopt;
+    return *strasse - *asphalt;
+}
+
+Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& d, float abstand)
+{
+    // Each term is formed in double and kept in single precision, as the
+    // figures have always been rounded; the order of the steps matters.
+    const double laenge = d.strlaenge;
+    Errichtungskosten k;
+    // One light point at the start and one after each full spacing.
+    const double n = k.anzahl = std::floor(laenge / abstand) + 1;
+    auto& p = k.posten;
+    p[0] = static_cast<float>(n * (d.leuchtenart == "techn" ? leuchteTechn : leuchteDeko));
+    p[1] = static_cast<float>(n * jeLichtpunkt2);
+    p[2] = static_cast<float>(n <= bisLichtpunkte3 ? pauschale3 : n * jeLichtpunkt3);
+    p[3] = static_cast<float>(n * jeLichtpunkt4);
+    p[4] = static_cast<float>(n <= bisLichtpunkte5 ? pauschale5 : n * jeLichtpunkt5);
+    // One cabinet, and one more for every full 1500 m.
+    p[5] = d.verteiler == "ja" ? static_cast<float>((std::floor(laenge / meterJeVerteiler) + 1) * verteilerkasten) : 0.0f;
+    // What is not dug in asphalt is dug in soil.
+    const float erdreich = static_cast<float>(laenge - d.grabungsl);
+    const float kostenErdreich = static_cast<float>(erdreich * grabungErdreich);
+    const float kostenAsphalt = static_cast<float>(d.grabungsl * grabungAsphalt);
+    p[6] = static_cast<float>(static_cast<double>(kostenErdreich) + kostenAsphalt);
+    p[7] = static_cast<float>(n * jeLichtpunkt8);
+
+    double summe = 0;
+    for (float posten : p)
+        summe += posten;
+    k.summe = static_cast<float>(summe);
+    return k;
+}
+
+} // namespace grobrechner

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "pfadformular.h"
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+
+namespace Ui {
+class NeuerrichtungseingabeInhalt;
+}
+
+namespace grobrechner {
+
+class Leuchtenwahl;
+class Optionspaar;
+
+// The input screen of new lighting, for a state road (frmneuerrland) and a
+// municipal road (frmneuerrgde): luminaire style, street length, mast height,
+// cabinet and digging length, and on the municipal road the spacing the user
+// chooses within the recommendation for the height. Calculating checks the
+// entries in their order, writes each one into the record as soon as it has
+// passed, and moves on to the construction costs.
+class Neuerrichtungseingabe : public Pfadformular {
+    Q_OBJECT
+public:
+    // What sets the two roads apart.
+    struct Art {
+        std::vector<float> hoehen; // the mast heights offered, m
+        bool abstandWaehlbar;      // the user types the spacing
+    };
+
+    Neuerrichtungseingabe(const QString& name, Umgebung& umgebung, const Art& art);
+    ~Neuerrichtungseingabe() override;
+
+protected:
+    void vorwaerts() override;
+
+private:
+    void abstandszeileAnlegen();
+    void hoeheGewaehlt(int index);
+    // The recommendation for the height and style in the record.
+    void empfehlungAktualisieren();
+    void erdreichAktualisieren();
+    bool eingabenUebernehmen();
+
+    std::unique_ptr<Ui::NeuerrichtungseingabeInhalt> m_ui;
+    Leuchtenwahl* m_leuchtenwahl;
+    Optionspaar* m_verteilerwahl;
+    // The spacing, its recommendation and the largest spacing accepted;
+    // municipal road only.
+    QLineEdit* txtlpabstand = nullptr;
+    QLabel* lbllphinweis = nullptr;
+    QLabel* lblmaxlpa = nullptr;
+};
+
+} // namespace grobrechner
