@@ -48,7 +48,9 @@ const Zeilenbild zeilenbilder[] = {
     {"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false,
      [](const Blatt& b) { return text(zahltext(b.daten.lphoehe)); }},
     {"Label9", "Lichtpunktabstand:", "lbllichtpunktabstand", "Label14", "m", false,
-     [](const Blatt& b) { return text(formatGanzzahl(b.daten.lpabstand)); }},
+     // A fractional spacing shows as typed ("0,5"), not rounded to "1"; whole
+     // spacings read the same either way.
+     [](const Blatt& b) { return text(zahltext(b.daten.lpabstand)); }},
     {"Label10", "Verteilerneuerrichtung:", "lblverteiler", nullptr, nullptr, false,
      [](const Blatt& b) { return text(b.daten.verteiler); }},
     {"Label11", "Grabungslänge im Asphalt:", "lblgrabungslänge", "Label12", "m", false,

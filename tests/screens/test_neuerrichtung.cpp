@@ -656,8 +656,8 @@ private slots:
                                       << "36.095";
         QTest::newRow("Gde 1500") << gde << false << true << Eingaben{"1500", "8", "40", "1500"} << "40" << "38"
                                   << "259.210";
-        QTest::newRow("Gde 0,5 m") << gde << false << false << Eingaben{"10", "6", ",5", "0"} << "1" << "21"
-                                   << "27.595"; // 21 × (1000 + 160 + 40 + 25 + 30 + 40) + 10 × 40; the spacing shows rounded
+        QTest::newRow("Gde 0,5 m") << gde << false << false << Eingaben{"10", "6", ",5", "0"} << "0,5" << "21"
+                                   << "27.595"; // 21 × (1000 + 160 + 40 + 25 + 30 + 40) + 10 × 40
     }
     void workedExamplesOnScreen()
     {
