@@ -1,5 +1,6 @@
 #include "sanierungskosten.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <numeric>
@@ -45,7 +46,12 @@ static_assert(std::size(postentabelle) == std::tuple_size_v<decltype(Sanierungsk
 
 Sanierungskosten sanierungskostenBerechnen(const Kalkulationsdaten& daten)
 {
-    const std::int64_t hundertstel = std::llround(static_cast<double>(daten.anzahllp) * 100);
+    // The input allows at most 999; a record beyond ±100 000 light points (or
+    // not a number at all) is priced at that bound, so that no figure leaves
+    // the 32-bit range.
+    constexpr double grenze = 100000;
+    const double anzahl = std::isnan(daten.anzahllp) ? 0.0 : std::clamp<double>(daten.anzahllp, -grenze, grenze);
+    const std::int64_t hundertstel = std::llround(anzahl * 100);
     const bool techn = daten.leuchtenart == "techn";
     const bool neueMaste = daten.mast == "nein";
 

@@ -24,8 +24,9 @@ namespace grobrechner {
 // nearer one). So a typed 0,3 costs 0,3 × 55 = 16,5 → 16 €, whereas the float
 // nearest 0,3 (a hair above it) would round to 17 €.
 //
-// Precondition: 0 ≤ N ≤ 999, as the input screen guarantees; every term and
-// the total then stay far inside 32 bits.
+// The input screen allows 0 < N ≤ 999. A record beyond ±100 000 light points,
+// which no input gives, is priced at that bound, so every term and the total
+// stay inside 32 bits whatever the record holds.
 struct Sanierungskosten {
     // The nine terms in the order they are worked out:
     //   1 luminaires       750 € technical, 950 € decorative

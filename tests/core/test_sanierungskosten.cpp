@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 using namespace grobrechner;
@@ -169,4 +170,23 @@ TEST(Sanierungskosten, KeywordsOtherThanTheTestedOneCountAsTheOtherChoice)
     EXPECT_EQ(k.posten, (Posten{28500, 0, 0, 0, 1200, 750, 900, 0, 1200}));
     const Sanierungskosten gross = sanierungskostenBerechnen(auftrag("Techn", "NEIN", "Ja", "30"));
     EXPECT_EQ(gross.posten, k.posten);
+}
+
+TEST(Sanierungskosten, CountsNoInputGivesStayInsideThirtyTwoBits)
+{
+    // Found by fuzzing: a huge or undefined count once overflowed the products.
+    Kalkulationsdaten d;
+    startwerteSetzen(d);
+    d.leuchtenart = "deko";
+    d.anzahllp = 100000;
+    const std::int32_t amRand = sanierungskostenBerechnen(d).summe;
+    EXPECT_GT(amRand, 0);
+    for (float riesig : {1e6f, 3.4e38f, std::numeric_limits<float>::infinity()}) {
+        d.anzahllp = riesig;
+        EXPECT_EQ(sanierungskostenBerechnen(d).summe, amRand) << riesig;
+    }
+    d.anzahllp = 0;
+    const std::int32_t ohne = sanierungskostenBerechnen(d).summe;
+    d.anzahllp = std::numeric_limits<float>::quiet_NaN();
+    EXPECT_EQ(sanierungskostenBerechnen(d).summe, ohne);
 }
