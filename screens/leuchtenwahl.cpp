@@ -10,6 +10,9 @@ namespace grobrechner {
 
 namespace {
 
+const QString technisch = QStringLiteral("technische Leuchte");
+const QString dekorativ = QStringLiteral("dekorative Leuchte");
+
 KlickLabel* beispiel(const char* name, QWidget* eltern)
 {
     auto* l = new KlickLabel(eltern);
@@ -34,8 +37,8 @@ Bild* bild(const char* name, const QString& datei, const QString& beschreibung, 
 } // namespace
 
 Leuchtenwahl::Leuchtenwahl(const QString& titel, std::string& leuchtenart, Formular& formular, QWidget* eltern)
-    : Optionspaar("Frame1", titel, {"opttechn", QStringLiteral("technische Leuchte"), "techn"},
-                  {"optdeko", QStringLiteral("dekorative Leuchte"), "deko"}, leuchtenart, true, eltern)
+    : Optionspaar("Frame1", titel, {"opttechn", technisch, "techn"},
+                  {"optdeko", dekorativ, "deko"}, leuchtenart, true, eltern)
     , m_beispielTechn(beispiel("Label1", this))
     , m_beispielDeko(beispiel("Label3", this))
     , m_bildTechn(bild("imatechn", QStringLiteral("leuchte_technisch"), QStringLiteral("Beispiel einer technischen Leuchte"), this))
@@ -56,6 +59,11 @@ Leuchtenwahl::Leuchtenwahl(const QString& titel, std::string& leuchtenart, Formu
     connect(m_beispielDeko, &KlickLabel::geklickt, this, [this] { m_bildDeko->setVisible(m_bildDeko->isHidden()); });
     formular.setHint(m_bildTechn, QStringLiteral("Das ist eine technische Leuchte."));
     formular.setHint(m_bildDeko, QStringLiteral("Das ist eine dekorative Leuchte."));
+}
+
+QString leuchtenartText(const std::string& leuchtenart)
+{
+    return leuchtenart == "deko" ? dekorativ : technisch;
 }
 
 } // namespace grobrechner

@@ -30,4 +30,8 @@ private:
     Bild* m_bildDeko;
 };
 
+// The caption of a style as the result screens echo it: "dekorative Leuchte"
+// for "deko", the technical luminaire for anything else.
+QString leuchtenartText(const std::string& leuchtenart);
+
 } // namespace grobrechner

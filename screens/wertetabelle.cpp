@@ -1,7 +1,10 @@
 #include "wertetabelle.h"
 
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace grobrechner {
 
@@ -13,10 +16,11 @@ Wertetabelle::Wertetabelle(QWidget* eltern)
     m_raster->setColumnStretch(3, 1);
 }
 
-Wertetabelle::Wertetabelle(QGridLayout* raster, int spalte)
+Wertetabelle::Wertetabelle(QGridLayout* raster, int spalte, Beschriftung beschriftung)
     : m_eltern(raster->parentWidget())
     , m_raster(raster)
     , m_spalte(spalte)
+    , m_beschriftung(beschriftung)
 {
 }
 
@@ -36,34 +40,74 @@ QLabel* Wertetabelle::label(const char* name, const QString& text, bool fett)
 QLabel* Wertetabelle::ueberschrift(const char* name, const QString& text)
 {
     QLabel* l = label(name, text, true);
-    m_raster->addWidget(l, m_zeile++, m_spalte, 1, 3);
+    m_raster->addWidget(l, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
     return l;
+}
+
+QLabel* Wertetabelle::spaltenkopf(const char* name, const QString& text)
+{
+    QLabel* l = label(name, text, true);
+    m_raster->addWidget(l, m_zeile++, wertspalte(), 1, 2);
+    return l;
+}
+
+QLabel* Wertetabelle::beschriftungSetzen(const char* name, const QString& text, bool fett)
+{
+    if (m_beschriftung == Beschriftung::geteilt)
+        return nullptr;
+    QLabel* b = label(name, text, fett);
+    m_raster->addWidget(b, m_zeile, m_spalte);
+    return b;
 }
 
 QLabel* Wertetabelle::zahl(const char* beschriftungName, const QString& beschriftung, const char* wertName,
                            const char* einheitName, const QString& einheit, bool betont)
 {
-    QLabel* b = label(beschriftungName, beschriftung, betont);
-    b->setWordWrap(true);
+    if (QLabel* b = beschriftungSetzen(beschriftungName, beschriftung, betont)) {
+        b->setWordWrap(true);
+        // A wrapping label asks for a narrow column; an ordinary caption stays on
+        // one line and only an unusually long one wraps.
+        const QFontMetrics masse = b->fontMetrics();
+        // (One character more than the text's advance: the label's own line
+        // breaking rounds differently and would otherwise wrap the last word.)
+        const int breite = masse.horizontalAdvance(beschriftung) + masse.averageCharWidth();
+        b->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 45));
+    }
     QLabel* wert = label(wertName, QString(), betont);
     wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_raster->addWidget(b, m_zeile, m_spalte);
-    m_raster->addWidget(wert, m_zeile, m_spalte + 1);
+    m_raster->addWidget(wert, m_zeile, wertspalte());
     if (einheitName)
-        m_raster->addWidget(label(einheitName, einheit, betont), m_zeile, m_spalte + 2);
+        m_raster->addWidget(label(einheitName, einheit, betont), m_zeile, wertspalte() + 1);
     ++m_zeile;
     return wert;
 }
 
 QLabel* Wertetabelle::text(const char* beschriftungName, const QString& beschriftung, const char* wertName)
 {
-    QLabel* b = label(beschriftungName, beschriftung, false);
+    beschriftungSetzen(beschriftungName, beschriftung, false);
     QLabel* wert = label(wertName, QString(), false);
     wert->setWordWrap(true);
-    m_raster->addWidget(b, m_zeile, m_spalte);
-    m_raster->addWidget(wert, m_zeile, m_spalte + 1, 1, 2);
+    m_raster->addWidget(wert, m_zeile, wertspalte(), 1, 2);
     ++m_zeile;
     return wert;
+}
+
+QList<QLabel*> Wertetabelle::texte(const char* beschriftungName, const QString& beschriftung,
+                                   std::initializer_list<const char*> wertNamen)
+{
+    beschriftungSetzen(beschriftungName, beschriftung, false);
+    auto* zelle = new QHBoxLayout;
+    QList<QLabel*> werte;
+    for (const char* name : wertNamen) {
+        werte.append(label(name, QString(), false));
+        zelle->addWidget(werte.back());
+    }
+    // A few blanks apart, as one text would read.
+    zelle->setSpacing(m_eltern->fontMetrics().horizontalAdvance(QStringLiteral("   ")));
+    zelle->addStretch(1);
+    m_raster->addLayout(zelle, m_zeile, wertspalte(), 1, 2);
+    ++m_zeile;
+    return werte;
 }
 
 void Wertetabelle::abstand(int hoehe)

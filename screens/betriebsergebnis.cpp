@@ -1,0 +1,78 @@
+#include "betriebsergebnis.h"
+
+#include "betriebskosten.h"
+#include "betriebszahlen.h"
+#include "kalkulationsdaten.h"
+#include "wertetabelle.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include <array>
+
+namespace grobrechner {
+
+namespace {
+
+struct Eingabebild {
+    const char* beschriftungName;
+    const char* beschriftung;
+    const char* wertName;
+    const char* einheitName; // none for a row whose value is a text
+    const char* einheit;
+};
+
+// In the order of Betriebsergebnis::Eingabe.
+const Eingabebild eingabebilder[] = {
+    {"Label13", "Art des Leuchtmittels:", "lblleuchtmittel", nullptr, nullptr},
+    {"Label12", "Ein-/Ausschaltung der Anlage:", "lbleinschaltung", nullptr, nullptr},
+    {"Label8", "Anlage wird nachts abgeschalten:", "lblabschaltung", nullptr, nullptr},
+    {"Label9", "Anlage wird nachts abgesenkt:", "lblabsenkung", nullptr, nullptr},
+    {"Label3", "Durchschnittlicher Strompreis:", "lblstrompreis", "Label20", "Cent/kWh"},
+};
+
+Betriebszahlen::Namen namen(const char* gesamtbeschriftung)
+{
+    return {{"Label5", "Label6", "Label4", "Label7", "Label10", "Label11", "Label14", "Label15"},
+            {"Label18", "Label19", "Label21", "Label22", "Label23", "Label24", "Label25", "Label26"},
+            "",
+            gesamtbeschriftung};
+}
+
+} // namespace
+
+Betriebsergebnis::Betriebsergebnis(const QString& name, Umgebung& umgebung, const Art& art)
+    : Pfadformular(name, umgebung)
+{
+    Wertetabelle tabelle(rahmen().inhalt());
+    tabelle.ueberschrift("Label16", QStringLiteral("Eingegebene Werte"));
+    std::array<QLabel*, std::size(eingabebilder)> eingaben{};
+    const auto wert = [&](Eingabe e) -> QLabel*& { return eingaben[static_cast<std::size_t>(e)]; };
+    for (Eingabe e : art.eingegeben) {
+        const Eingabebild& b = eingabebilder[static_cast<std::size_t>(e)];
+        const QString beschriftung = QString::fromUtf8(b.beschriftung);
+        wert(e) = b.einheitName ? tabelle.zahl(b.beschriftungName, beschriftung, b.wertName, b.einheitName,
+                                               QString::fromUtf8(b.einheit))
+                                : tabelle.text(b.beschriftungName, beschriftung, b.wertName);
+    }
+    // Lamp type and wattage belong together on one line.
+    wert(Eingabe::Leuchtmittel)->setWordWrap(false);
+    QLabel* lblabschaltung = wert(Eingabe::Abschaltung);
+    if (!art.abschaltungGezeigt) {
+        lblabschaltung->hide();
+        findChild<QLabel*>(QStringLiteral("Label8"))->hide();
+    }
+    tabelle.abstand(16);
+    tabelle.ueberschrift("Label17", QStringLiteral("Berechnungsergebnis"));
+    const Betriebszahlen zahlen(tabelle, namen(art.gesamtbeschriftung));
+    tabelle.raster()->setRowStretch(tabelle.zeilen(), 1);
+
+    const Kalkulationsdaten& d = daten();
+    anlagenwerteZeigen({wert(Eingabe::Einschaltung), wert(Eingabe::Leuchtmittel),
+                        art.abschaltungGezeigt ? lblabschaltung : nullptr, wert(Eingabe::Absenkung)},
+                       d);
+    wert(Eingabe::Strompreis)->setText(QString::fromStdString(strompreistext(d)));
+    zahlen.zeigen(Betriebskostenrechnung(d));
+}
+
+} // namespace grobrechner

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "betriebsergebnis.h"
+
+namespace grobrechner {
+
+// "Betriebskosten der Gemeindestraße": shows the night switch-off the user chose.
+class frmbetrkoerg_gde : public Betriebsergebnis {
+    Q_OBJECT
+public:
+    explicit frmbetrkoerg_gde(Umgebung& umgebung);
+};
+
+} // namespace grobrechner
