@@ -1,0 +1,10 @@
+#include "frmbetrko_gde.h"
+
+namespace grobrechner {
+
+frmbetrko_gde::frmbetrko_gde(Umgebung& umgebung)
+    : Betriebseingabe(QStringLiteral("frmbetrko_gde"), umgebung, Untergrenze::UeberNull)
+{
+}
+
+} // namespace grobrechner

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace grobrechner {
+
+struct Kalkulationsdaten;
+struct Lampenauswahl;
+
+// "Auswahl des Leuchtmittels nach Wattage:" (Frame4): one option per row of the
+// lamp catalogue, generated from it, under the headings of their lamp families
+// in two columns. A click writes the row's five lamp fields. The screen's
+// selection decides the default row, the rows shown disabled, the CosmoPolis
+// type text and the compact fluorescent heading.
+class Leuchtmittelwahl : public QGroupBox {
+    Q_OBJECT
+public:
+    Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdaten& daten, QWidget* eltern);
+};
+
+// "Verwendetes Leuchtmittel:" (Frame8): the lamp types of an existing
+// installation; a click writes its type and lamp life.
+class Bestandsleuchtmittelwahl : public QGroupBox {
+    Q_OBJECT
+public:
+    Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWidget* eltern);
+};
+
+} // namespace grobrechner

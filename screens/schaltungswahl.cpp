@@ -1,0 +1,138 @@
+#include "schaltungswahl.h"
+
+#include "eingabepruefung.h"
+#include "kalkulationsdaten.h"
+#include "zahlenfeld.h"
+
+#include <QBoxLayout>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace grobrechner {
+
+using K = Kalkulationsdaten;
+
+const Schaltungsnamen geplanteSchaltung = {
+    "Frame1", "optdämm", "optastro", &K::einschaltung,
+    "Frame3", "optabschaltja", "optabschaltnein", "txtabschaltungdauer", "lblabschaltungdauer",
+    "Abschaltdauer in Stunden pro Tag", &K::abschaltung, &K::abschaltdauer,
+    "Frame2", "optsenkja", "optsenknein", &K::absenkung,
+};
+
+const Schaltungsnamen bestehendeSchaltung = {
+    "Frame7", "optdammb", "optastrob", &K::einschaltungb,
+    "Frame5", "optabschaltjab", "optabschaltneinb", "txtabschaltungbdauer", "lblabschaltungbdauer",
+    "Abschaltdauer des Bestands in Stunden pro Tag", &K::abschaltungb, &K::abschaltdauerb,
+    "Frame6", "optsenkjab", "optsenkneinb", &K::absenkungb,
+};
+
+namespace {
+
+const QString ja = QStringLiteral("Ja");
+const QString nein = QStringLiteral("Nein");
+
+void unveraendertLassen(QWidget* w)
+{
+    // Showing and hiding the duration must not make the frame jump.
+    QSizePolicy politik = w->sizePolicy();
+    politik.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(politik);
+}
+
+} // namespace
+
+Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsangebot& angebot,
+                                   Kalkulationsdaten& daten, QWidget* eltern)
+    : Optionspaar(n.abschaltFrame, QStringLiteral("Wird Ihre Anlage nachts abgeschalten?"),
+                  {n.optabschaltja, ja, "ja"},
+                  {n.optabschaltnein, angebot.neinEmpfohlen ? QStringLiteral("Nein (empfohlen)") : nein, "nein"},
+                  daten.*n.abschaltung, false, eltern)
+    , m_daten(daten)
+    , m_namen(n)
+{
+    if (!angebot.waehlbar) {
+        // Such an installation is never switched off: nothing is selected and
+        // the record keeps its "nein".
+        for (QRadioButton* o : {erste(), zweite()}) {
+            o->setAutoExclusive(false);
+            o->setChecked(false);
+            o->setAutoExclusive(true);
+        }
+        setEnabled(false);
+        return;
+    }
+
+    m_dauer = zahlenfeld(n.dauerfeld, 1, QString::fromUtf8(n.dauerBeschreibung), this);
+    m_einheit = new QLabel(QStringLiteral("Stunden/Tag"), this);
+    m_einheit->setObjectName(QString::fromUtf8(n.dauerlabel));
+    m_einheit->setBuddy(m_dauer);
+    for (QWidget* w : {static_cast<QWidget*>(m_dauer), static_cast<QWidget*>(m_einheit)}) {
+        unveraendertLassen(w);
+        w->hide();
+    }
+
+    // The duration stands beside "Ja".
+    delete layout();
+    auto* raster = new QGridLayout(this);
+    raster->addWidget(erste(), 0, 0);
+    raster->addWidget(m_dauer, 0, 1);
+    raster->addWidget(m_einheit, 0, 2);
+    raster->addWidget(zweite(), 1, 0, 1, 3);
+    raster->setColumnStretch(3, 1);
+
+    connect(this, &Optionspaar::gewaehlt, this, [this](bool jaGewaehlt) {
+        if (jaGewaehlt) {
+            m_dauer->show();
+            m_dauer->setFocus(Qt::OtherFocusReason);
+            m_einheit->show();
+        } else {
+            m_dauer->hide();
+            m_einheit->hide();
+        }
+    });
+}
+
+bool Abschaltungswahl::dauerUebernehmen(Formular& formular)
+{
+    // The record decides, not the field: a text left in a hidden field is
+    // never looked at.
+    if (!m_dauer || m_daten.*m_namen.abschaltung != "ja")
+        return true;
+    if (!zahlPruefen(formular, m_dauer, Untergrenze::UeberNull, QStringLiteral("Falsche Eingabe"),
+                     QStringLiteral("Bitte geben Sie die korrekte Abschaltdauer pro Tag ein!")))
+        return false;
+    m_daten.*m_namen.abschaltdauer = m_dauer->text().toStdString();
+    return true;
+}
+
+Schaltungswahl::Schaltungswahl(const Schaltungsnamen& n, const Abschaltungsangebot& angebot, Kalkulationsdaten& daten,
+                               QWidget* eltern, QBoxLayout* spalte)
+    : m_einschaltung(new Optionspaar(
+          n.einschaltFrame, QStringLiteral("Wie wird Ihre Anlage ein-/ausgeschalten?"),
+          {n.optdaemm, QStringLiteral("Dämmerungsschalter, Zeitschaltuhr, Rundsteuersignal über Dämmerungsschalter"),
+           "dämm"},
+          {n.optastro,
+           QStringLiteral("Astronomische Zeitschaltuhr, Rundsteuersignal über astronomische Zeitschaltuhr"), "astro"},
+          daten.*n.einschaltung, true, eltern))
+    , m_abschaltung(new Abschaltungswahl(n, angebot, daten, eltern))
+    , m_absenkung(new Optionspaar(n.senkFrame, QStringLiteral("Wird Ihre Anlage nachts abgesenkt?"),
+                                  {n.optsenkja, ja, "ja"}, {n.optsenknein, nein, "nein"}, daten.*n.absenkung, false,
+                                  eltern))
+{
+    spalte->addWidget(m_einschaltung);
+    spalte->addWidget(m_abschaltung);
+    spalte->addWidget(m_absenkung);
+}
+
+QList<QWidget*> Schaltungswahl::eingabefolge() const
+{
+    QList<QWidget*> folge{m_einschaltung->erste(), m_einschaltung->zweite(), m_abschaltung->erste()};
+    if (m_abschaltung->dauerfeld())
+        folge << m_abschaltung->dauerfeld();
+    folge << m_abschaltung->zweite() << m_absenkung->erste() << m_absenkung->zweite();
+    return folge;
+}
+
+} // namespace grobrechner

@@ -1,0 +1,474 @@
+// The operating-cost inputs of the three paths: their start state, the lamp
+// and switching choices, the duration fields, and the checks of
+// "Betriebskosten berechnen" in their order.
+#include "testhilfen.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include <tuple>
+
+using namespace grobrechner;
+using namespace grobrechner::test;
+using K = Kalkulationsdaten;
+using Textfeld = std::string K::*;
+
+namespace {
+
+const QString falsch = QStringLiteral("Falsche Eingabe");
+const QString preisText = QStringLiteral("Bitte geben Sie den korrekten durchschnittlichen Strompreis ein!");
+const QString dauerText = QStringLiteral("Bitte geben Sie die korrekte Abschaltdauer pro Tag ein!");
+const QString wattageText =
+    QStringLiteral("Bitte geben Sie die Wattage des am häufigsten eingesetzten Leuchtmittels ein!");
+
+// Every field of the record, to see that a choice touches nothing else.
+auto alleFelder(const K& d)
+{
+    return std::tie(d.leuchtenart, d.strlaenge, d.lphoehe, d.lpabstand, d.anzahllp, d.verteiler, d.mast, d.grabungsl,
+                    d.leuchtmittel, d.wattage, d.systemleistung, d.lebensdauer, d.lampenpreis, d.einschaltung,
+                    d.abschaltung, d.abschaltdauer, d.absenkung, d.strompreis, d.wattageb, d.leuchtmittelb,
+                    d.lebensdauerb, d.einschaltungb, d.abschaltungb, d.abschaltdauerb, d.absenkungb);
+}
+
+// A click on the round mark, as the user makes it: a wide option takes clicks
+// on its mark and caption only.
+void waehlen(QRadioButton* option)
+{
+    QStyleOptionButton stil;
+    stil.initFrom(option);
+    const QRect marke = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &stil, option);
+    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, marke.center());
+}
+
+// A switch-off frame: its two options, its duration field and label, and the
+// record field of the duration.
+struct Abschaltung {
+    const char *ja, *nein, *feld, *label;
+    Textfeld dauer;
+};
+const Abschaltung geplant{"optabschaltja", "optabschaltnein", "txtabschaltungdauer", "lblabschaltungdauer",
+                          &K::abschaltdauer};
+const Abschaltung bestand{"optabschaltjab", "optabschaltneinb", "txtabschaltungbdauer", "lblabschaltungbdauer",
+                          &K::abschaltdauerb};
+
+} // namespace
+
+Q_DECLARE_METATYPE(const Abschaltung*)
+
+class BetriebseingabeTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Testdienste> t;
+    std::unique_ptr<Anwendung> a;
+
+    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
+    K& d() { return a->daten(); }
+
+    // Through the real input and result screens to the operating-cost input.
+    Pfadformular* oeffnen(Pfad pfad)
+    {
+        a->folge().starte(pfad);
+        weiter(schritt(1));
+        schritt(2)->vorwaertsknopf()->click();
+        return schritt(3);
+    }
+    QRadioButton* option(const char* name) { return finde<QRadioButton>(schritt(3), name); }
+    QLineEdit* feld(const char* name) { return finde<QLineEdit>(schritt(3), name); }
+    QString text(const char* name) { return finde<QLabel>(schritt(3), name)->text(); }
+    void tippen(const char* name, const QString& text) { QTest::keyClicks(feld(name), text); }
+    void berechnen() { schritt(3)->vorwaertsknopf()->click(); }
+
+    // The message of a failed check: title and text, the field emptied and
+    // focused, the screen still open.
+    void bemaengelt(const QString& titel, const QString& meldung, const char* name)
+    {
+        QCOMPARE(t->meldungen.meldungen.size(), 1);
+        QCOMPARE(t->meldungen.meldungen[0].titel, titel);
+        QCOMPARE(t->meldungen.meldungen[0].text, meldung);
+        QCOMPARE(feld(name)->text(), QString());
+        QCOMPARE(schritt(3)->focusWidget(), feld(name));
+        QCOMPARE(sichtbareFenster(), QStringList{schritt(3)->objectName()});
+        t->meldungen.meldungen.clear();
+    }
+    void angenommen(Pfad pfad)
+    {
+        QCOMPARE(t->meldungen.titel(), QStringList{});
+        QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, 4).name});
+    }
+
+    static void proPfad()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::newRow("Landesstraße") << Pfad::Landesstrasse;
+        QTest::newRow("Gemeindestraße") << Pfad::Gemeindestrasse;
+        QTest::newRow("Sanierung") << Pfad::Sanierung;
+    }
+
+private slots:
+    void init()
+    {
+        t = std::make_unique<Testdienste>();
+        a = std::make_unique<Anwendung>(t->dienste);
+        a->hauptmenue()->show();
+    }
+    void cleanup()
+    {
+        a.reset();
+        t.reset();
+        geschlosseneAufraeumen();
+    }
+
+    void screensOpenWithTheirDefaultsAndTheRecordAgrees_data() { proPfad(); }
+    void screensOpenWithTheirDefaultsAndTheRecordAgrees()
+    {
+        QFETCH(Pfad, pfad);
+        const bool land = pfad == Pfad::Landesstrasse;
+        Pfadformular* s = oeffnen(pfad);
+        QCOMPARE(s->titel()->text(), pfadbildschirm(pfad, 1).titel); // as the path's input
+
+        const QStringList gesperrt = land ? QStringList{"Option1", "Option4", "Option10"} : QStringList{};
+        const QList<QRadioButton*> lampen = finde(s, "Frame4")->findChildren<QRadioButton*>();
+        QCOMPARE(lampen.size(), 15);
+        for (QRadioButton* o : lampen) {
+            QCOMPARE(o->isChecked(), o->objectName() == (land ? "Option2" : "Option1"));
+            QCOMPARE(o->isEnabled(), !gesperrt.contains(o->objectName()));
+        }
+        QCOMPARE(finde<QGroupBox>(s, "Frame4")->title(), QStringLiteral("Auswahl des Leuchtmittels nach Wattage:"));
+        QCOMPARE(option("Option2")->text(), QStringLiteral("70 Watt, 6.600 lm"));
+        QCOMPARE(QStringList({text("Label1"), text("Label4"), text("Label3"), text("Label5")}),
+                 QStringList({"Natriumdampf-Hochdrucklampen",
+                              land ? "Kompaktleuchtstofflampen" : "Kompaktleuchtstofflampe",
+                              "Halogen-Metalldampflampen", "CosmoPolis"}));
+        // Sodium and compact fluorescent on the left, the others on the right.
+        QVERIFY(option("Option16")->x() < option("Option10")->x());
+
+        QVERIFY(option("optdämm")->isChecked() && option("optsenknein")->isChecked());
+        QCOMPARE(option("optdämm")->text(),
+                 QStringLiteral("Dämmerungsschalter, Zeitschaltuhr, Rundsteuersignal über Dämmerungsschalter"));
+        QCOMPARE(finde<QGroupBox>(s, "Frame3")->title(), QStringLiteral("Wird Ihre Anlage nachts abgeschalten?"));
+        // The state road is never switched off: nothing to choose, no duration.
+        QCOMPARE(finde(s, "Frame3")->isEnabled(), !land);
+        QCOMPARE(option("optabschaltnein")->isChecked(), !land);
+        QVERIFY(!option("optabschaltja")->isChecked());
+        QCOMPARE(option("optabschaltnein")->text(), land ? QStringLiteral("Nein") : QStringLiteral("Nein (empfohlen)"));
+        QCOMPARE(bool(feld("txtabschaltungdauer")), !land);
+        if (!land) {
+            QVERIFY(feld("txtabschaltungdauer")->isHidden() && finde(s, "lblabschaltungdauer")->isHidden());
+            QCOMPARE(feld("txtabschaltungdauer")->maxLength(), 1);
+            QCOMPARE(text("lblabschaltungdauer"), QStringLiteral("Stunden/Tag"));
+        }
+        QCOMPARE(text("Label9") + "|" + text("Label8"), QStringLiteral("Durchschnittlicher Strompreis:|Cent/kWh"));
+        QCOMPARE(feld("txtstromko")->maxLength(), 2);
+        QCOMPARE(feld("txtstromko")->text(), QString());
+
+        QCOMPARE(d().wattage, land ? 70.0f : 50.0f);
+        QCOMPARE(d().systemleistung, land ? 83.0f : 62.0f);
+        QCOMPARE(d().abschaltung, "nein");
+        QCOMPARE(d().abschaltdauer, "6");
+        waehlen(option("optabschaltja")); // only where it is offered
+        QCOMPARE(d().abschaltung, land ? "nein" : "ja");
+    }
+
+    void theRenovationShowsTheExistingInstallationBesideThePlannedOne()
+    {
+        Pfadformular* s = oeffnen(Pfad::Sanierung);
+        QCOMPARE(text("Label6"), QStringLiteral("Bestand der Straßenbeleuchtung"));
+        QCOMPARE(text("Label7"), QStringLiteral("Straßenbeleuchtung nach Sanierung"));
+        QCOMPARE(text("Label10"), QStringLiteral("Durchschnittliche Wattage der Leuchtmittel pro Lichtpunkt:"));
+        QCOMPARE(text("Label11"), QStringLiteral("Watt"));
+        QCOMPARE(feld("txtwattageb")->maxLength(), 3);
+        QCOMPARE(finde<QGroupBox>(s, "Frame8")->title(), QStringLiteral("Verwendetes Leuchtmittel:"));
+        QStringList typen;
+        for (QRadioButton* o : finde(s, "Frame8")->findChildren<QRadioButton*>())
+            typen << o->objectName() + (o->isChecked() ? " * " : " ") + o->text();
+        QCOMPARE(typen, (QStringList{"Option23 * Quecksilberdampflampen", "Option22 Leuchtstofflampen",
+                                     "Option24 Kompaktleuchtstofflampen", "Option25 Natriumdampf-Niederdrucklampen",
+                                     "Option26 Natriumdampf-Hochdrucklampen", "Option27 Halogen-Metalldampflampen"}));
+        QVERIFY(option("optdammb")->isChecked() && option("optabschaltneinb")->isChecked()
+                && option("optsenkneinb")->isChecked());
+        QCOMPARE(option("optabschaltneinb")->text(), QStringLiteral("Nein"));
+        QVERIFY(feld("txtabschaltungbdauer")->isHidden() && finde(s, "lblabschaltungbdauer")->isHidden());
+        QCOMPARE(feld("txtabschaltungbdauer")->maxLength(), 1);
+        // Existing left, planned right, the price below both.
+        const auto ort = [s](const char* name) { return finde(s, name)->mapTo(s, QPoint()); };
+        QVERIFY(ort("txtwattageb").x() < ort("Frame4").x());
+        QVERIFY(ort("txtstromko").y() > ort("Frame6").y() && ort("txtstromko").y() > ort("Frame2").y());
+        QCOMPARE(d().wattageb, 80.0f);
+        QCOMPARE(d().leuchtmittelb, "Quecksilberdampflampen");
+        QCOMPARE(d().abschaltdauerb, "6");
+    }
+
+    void aChoiceWritesItsFieldsAndNothingElse()
+    {
+        struct Fall {
+            Pfad pfad;
+            const char* option;
+            std::function<void(K&)> aendert;
+        };
+        const auto lampe = [](const char* typ, float w, float s, float h, float p) {
+            return [=](K& d) { std::tie(d.leuchtmittel, d.wattage, d.systemleistung, d.lebensdauer, d.lampenpreis) =
+                                   std::tuple(std::string(typ), w, s, h, p); };
+        };
+        const Fall faelle[] = {
+            {Pfad::Landesstrasse, "Option9", lampe("Halogen-Metalldampflampe", 35, 45, 8000, 45)},
+            {Pfad::Landesstrasse, "Option12", lampe("Halogen-Metalldampflampe (CosmoPolis)", 60, 69, 12000, 103)},
+            {Pfad::Gemeindestrasse, "Option11", lampe("Halogen-Metalldampflampe (CosmoPolis)", 45, 52, 12000, 103)},
+            {Pfad::Sanierung, "Option15", lampe("Halogen-Metalldampflampe (CP)", 140, 161, 12000, 115)},
+            {Pfad::Gemeindestrasse, "Option16", lampe("Kompaktleuchtstofflampe", 120, 134, 15000, 79)},
+            // Choosing the selected row again restores its values.
+            {Pfad::Landesstrasse, "Option2", lampe("Natriumdampf-Hochdrucklampe", 70, 83, 16000, 40)},
+            {Pfad::Landesstrasse, "Option1", [](K&) {}}, // disabled
+            {Pfad::Sanierung, "Option27",
+             [](K& d) { std::tie(d.leuchtmittelb, d.lebensdauerb) = std::tuple("Halogen-Metalldampflampen", 8000.f); }},
+            {Pfad::Landesstrasse, "optastro", [](K& d) { d.einschaltung = "astro"; }},
+            {Pfad::Landesstrasse, "optsenkja", [](K& d) { d.absenkung = "ja"; }},
+            {Pfad::Gemeindestrasse, "optdämm", [](K& d) { d.einschaltung = "dämm"; }},
+            {Pfad::Sanierung, "optastrob", [](K& d) { d.einschaltungb = "astro"; }},
+            {Pfad::Sanierung, "optabschaltjab", [](K& d) { d.abschaltungb = "ja"; }},
+            {Pfad::Sanierung, "optsenkneinb", [](K& d) { d.absenkungb = "nein"; }},
+        };
+        for (const Fall& f : faelle) {
+            oeffnen(f.pfad);
+            // Values that no choice writes, so that every write shows.
+            d().lebensdauer = 12000; // as a dimmed life would read
+            d().wattage = 1;
+            d().strompreis = 21;
+            d().einschaltung = d().absenkung = d().einschaltungb = d().absenkungb = "vorher";
+            K erwartet = d();
+            f.aendert(erwartet);
+            waehlen(option(f.option));
+            QVERIFY2(alleFelder(d()) == alleFelder(erwartet), f.option);
+            schritt(3)->hauptmenueknopf()->click();
+        }
+    }
+
+    void jaShowsAndFocusesTheDurationNeinHidesItAndItIsNotChecked_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<const Abschaltung*>("abschaltung");
+        QTest::addColumn<QString>("getippt");
+        QTest::newRow("Gde leer") << Pfad::Gemeindestrasse << &geplant << "";
+        QTest::newRow("Gde 0") << Pfad::Gemeindestrasse << &geplant << "0";
+        QTest::newRow("San geplant leer") << Pfad::Sanierung << &geplant << "";
+        QTest::newRow("San Bestand leer") << Pfad::Sanierung << &bestand << "";
+        QTest::newRow("San Bestand x") << Pfad::Sanierung << &bestand << "x";
+    }
+    void jaShowsAndFocusesTheDurationNeinHidesItAndItIsNotChecked()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(const Abschaltung*, abschaltung);
+        QFETCH(QString, getippt);
+        Pfadformular* s = oeffnen(pfad);
+        QLineEdit* dauer = feld(abschaltung->feld);
+        QWidget* einheit = finde(s, abschaltung->label);
+        waehlen(option(abschaltung->ja));
+        QVERIFY(dauer->isVisible() && einheit->isVisible());
+        QCOMPARE(s->focusWidget(), dauer);
+        tippen(abschaltung->feld, getippt);
+        waehlen(option(abschaltung->nein));
+        QVERIFY(dauer->isHidden() && einheit->isHidden());
+        QCOMPARE(dauer->text(), getippt);
+
+        // A text left in the hidden field is ignored; the duration stays.
+        eingabenMachen(s);
+        berechnen();
+        angenommen(pfad);
+        QCOMPARE(d().*abschaltung->dauer, "6");
+        // The result's back button shows this screen as it was left.
+        schritt(4)->zurueckknopf()->click();
+        QCOMPARE(schritt(3), s);
+        QCOMPARE(feld("txtstromko")->text(), QStringLiteral("15"));
+        waehlen(option(abschaltung->ja));
+        QCOMPARE(dauer->text(), getippt);
+        QVERIFY(dauer->isVisible());
+    }
+
+    void theDurationIsCheckedWhileJaIsChosenAndStoredAsTyped_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<bool>("gilt");
+        QTest::newRow("8") << Pfad::Gemeindestrasse << "8" << true;
+        QTest::newRow("San 4") << Pfad::Sanierung << "4" << true;
+        for (const char* fehler : {"", "0", "a", "-", ",", " "})
+            QTest::addRow("'%s'", fehler) << Pfad::Gemeindestrasse << fehler << false;
+    }
+    void theDurationIsCheckedWhileJaIsChosenAndStoredAsTyped()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(QString, getippt);
+        QFETCH(bool, gilt);
+        oeffnen(pfad);
+        waehlen(option("optabschaltja"));
+        tippen("txtabschaltungdauer", getippt);
+        eingabenMachen(schritt(3));
+        berechnen();
+        QCOMPARE(d().strompreis, 15.0f); // the price is stored first, whatever follows
+        if (gilt) {
+            angenommen(pfad);
+            QCOMPARE(d().abschaltdauer, getippt.toStdString());
+        } else {
+            bemaengelt(falsch, dauerText, "txtabschaltungdauer");
+            QCOMPARE(d().abschaltdauer, "6");
+        }
+    }
+
+    void thePriceIsCheckedAgainstTheRoadsBound_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<bool>("eingefuegt"); // pasted rather than typed
+        QTest::addColumn<float>("preis");     // negative: refused
+        const std::pair<const char*, Pfad> pfade[] = {
+            {"Land", Pfad::Landesstrasse}, {"Gde", Pfad::Gemeindestrasse}, {"San", Pfad::Sanierung}};
+        for (const auto& [name, pfad] : pfade) {
+            // Nothing to pay for electricity is accepted except on the municipal road.
+            const float null = pfad == Pfad::Gemeindestrasse ? -1 : 0;
+            QTest::addRow("%s 18", name) << pfad << "18" << false << 18.0f;
+            QTest::addRow("%s ,5", name) << pfad << ",5" << false << 0.5f;
+            QTest::addRow("%s 0", name) << pfad << "0" << false << null;
+            QTest::addRow("%s 00", name) << pfad << "00" << false << null;
+            for (const char* fehler : {"-5", "", "  ", "ab", ","})
+                QTest::addRow("%s '%s'", name, fehler) << pfad << fehler << false << -1.0f;
+            // The field keeps two characters of a pasted text.
+            QTest::addRow("%s eingefügt Zahl", name) << pfad << "12 Cent pro kWh" << true << 12.0f;
+            QTest::addRow("%s eingefügt Text", name) << pfad << "Strompreis 15 Cent" << true << -1.0f;
+        }
+    }
+    void thePriceIsCheckedAgainstTheRoadsBound()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(QString, getippt);
+        QFETCH(bool, eingefuegt);
+        QFETCH(float, preis);
+        oeffnen(pfad);
+        if (pfad == Pfad::Sanierung)
+            tippen("txtwattageb", QStringLiteral("80"));
+        if (eingefuegt) {
+            QApplication::clipboard()->setText(getippt);
+            feld("txtstromko")->paste();
+        } else {
+            tippen("txtstromko", getippt);
+        }
+        d().strompreis = 7; // from an earlier calculation
+        schritt(3)->hauptmenueknopf()->setFocus();
+        berechnen();
+        if (preis < 0) {
+            bemaengelt(falsch, preisText, "txtstromko");
+            QCOMPARE(d().strompreis, 7.0f);
+        } else {
+            angenommen(pfad);
+            QCOMPARE(d().strompreis, preis);
+        }
+    }
+
+    void theExistingWattageIsCheckedFirstAndMustBeAboveZero()
+    {
+        oeffnen(Pfad::Sanierung);
+        // With everything empty and both switch-offs on, only the wattage is reported.
+        waehlen(option("optabschaltja"));
+        waehlen(option("optabschaltjab"));
+        berechnen();
+        bemaengelt(QStringLiteral("Eingabe fehlt"), wattageText, "txtwattageb");
+        waehlen(option("optabschaltnein"));
+        waehlen(option("optabschaltneinb"));
+
+        d().wattageb = 55;
+        for (const char* fehler : {"0", "00", "-80", "1.2"}) {
+            tippen("txtwattageb", fehler);
+            berechnen();
+            bemaengelt(QStringLiteral("Eingabe fehlt"), wattageText, "txtwattageb");
+            QCOMPARE(d().wattageb, 55.0f);
+        }
+        // The wattage is stored even when the price then fails.
+        tippen("txtwattageb", QStringLiteral("080"));
+        berechnen();
+        QCOMPARE(d().wattageb, 80.0f);
+        bemaengelt(falsch, preisText, "txtstromko");
+    }
+
+    void aPlannedDurationIsStoredBeforeTheExistingOneIsReported()
+    {
+        oeffnen(Pfad::Sanierung);
+        tippen("txtwattageb", QStringLiteral("125"));
+        tippen("txtstromko", QStringLiteral("9"));
+        waehlen(option("optabschaltja"));
+        tippen("txtabschaltungdauer", QStringLiteral("4"));
+        waehlen(option("optabschaltjab"));
+        berechnen();
+        QCOMPARE(std::tie(d().wattageb, d().strompreis, d().abschaltdauer, d().abschaltdauerb),
+                 std::tuple(125.0f, 9.0f, std::string("4"), std::string("6")));
+        bemaengelt(falsch, dauerText, "txtabschaltungbdauer");
+
+        tippen("txtabschaltungbdauer", QStringLiteral("3"));
+        berechnen();
+        angenommen(Pfad::Sanierung);
+        QCOMPARE(d().abschaltdauerb, "3");
+    }
+
+    void backToTheConstructionResultAndForwardOpensAFreshScreen_data() { proPfad(); }
+    void backToTheConstructionResultAndForwardOpensAFreshScreen()
+    {
+        QFETCH(Pfad, pfad);
+        QPointer<Pfadformular> alt = oeffnen(pfad);
+        waehlen(option("Option13"));
+        waehlen(option("optastro"));
+        eingabenMachen(alt);
+        alt->zurueckknopf()->click();
+        QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, 2).name});
+        schritt(2)->vorwaertsknopf()->click();
+        geschlosseneAufraeumen();
+        QVERIFY(alt.isNull());
+        QVERIFY(option(pfad == Pfad::Landesstrasse ? "Option2" : "Option1")->isChecked());
+        QVERIFY(option("optdämm")->isChecked());
+        QCOMPARE(feld("txtstromko")->text(), QString());
+        if (pfad == Pfad::Sanierung)
+            QCOMPARE(feld("txtwattageb")->text(), QString());
+        QCOMPARE(d().lebensdauer, 16000.0f);
+        QCOMPARE(d().einschaltung, "dämm");
+    }
+
+    void enterPressesTheCalculateButton()
+    {
+        Pfadformular* s = oeffnen(Pfad::Landesstrasse);
+        tippen("txtstromko", QStringLiteral("15"));
+        s->activateWindow();
+        QTest::keyClick(feld("txtstromko"), Qt::Key_Return);
+        angenommen(Pfad::Landesstrasse);
+    }
+
+    void hints_data() { proPfad(); }
+    void hints()
+    {
+        QFETCH(Pfad, pfad);
+        Pfadformular* s = oeffnen(pfad);
+        const QString berechnet = QStringLiteral("Berechnet die Betriebskosten.");
+        mausBewegen(s->zurueckknopf());
+        QCOMPARE(statustext(s), QStringLiteral("Zurück zum Ergebnis der Errichtungskosten."));
+        // Frames, options and fields have no hint of their own.
+        for (const char* name : {"Frame4", "Frame1", "Option3", "optsenkja", "txtstromko", "Label9"}) {
+            mausBewegen(finde(s, name));
+            QCOMPARE(statustext(s), QStringLiteral("Zurück zum Ergebnis der Errichtungskosten."));
+        }
+        // The gaps between the frames are background.
+        QWidget* frame1 = finde(s, "Frame1");
+        mausBewegen(frame1->parentWidget(), frame1->geometry().topLeft() - QPoint(0, 3));
+        QCOMPARE(statustext(s), texte::hintergrund);
+        // The municipal calculate button shows its hint on a press only.
+        mausBewegen(s->vorwaertsknopf());
+        QCOMPARE(statustext(s) == berechnet, pfad != Pfad::Gemeindestrasse);
+        mausDruecken(s->vorwaertsknopf());
+        QCOMPARE(statustext(s), berechnet);
+    }
+};
+
+QTEST_MAIN(BetriebseingabeTest)
+#include "test_betriebseingabe.moc"
