@@ -52,7 +52,7 @@ class BildschirmfolgeTest : public QObject {
     {
         a->folge().starte(pfad);
         for (int i = 1; i < k; ++i)
-            schritt(i)->vorwaertsknopf()->click();
+            weiter(schritt(i));
         return schritt(k);
     }
 
@@ -85,7 +85,7 @@ private slots:
             QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, k).name});
             QCOMPARE(vorhandeneFenster(), sortiert(namenDerSchritte(pfad, k) << "frmgrsbl"));
             if (k < 5)
-                schritt(k)->vorwaertsknopf()->click();
+                weiter(schritt(k));
         }
         QVERIFY(!schritt(5)->vorwaertsknopf());
     }
@@ -184,7 +184,7 @@ private slots:
 
         // Forward from the other steps leaves the operating fields alone.
         a->daten().wattage = 150;
-        schritt(3)->vorwaertsknopf()->click();
+        weiter(schritt(3));
         schritt(4)->vorwaertsknopf()->click();
         QCOMPARE(a->daten().wattage, 150.0f);
     }
@@ -206,7 +206,7 @@ private slots:
         a->folge().starte(Pfad::Gemeindestrasse);
         QCOMPARE(schritt(1)->pos(), QPoint(140, 90));
         schritt(1)->move(200, 120);
-        schritt(1)->vorwaertsknopf()->click();
+        weiter(schritt(1));
         QCOMPARE(schritt(2)->pos(), QPoint(200, 120));
     }
 
@@ -225,7 +225,7 @@ private slots:
                                                                 : QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
                 QCOMPARE(bool(s->druckknopf()), k == 2 || k == 4 || k == 5);
                 if (k < 5)
-                    s->vorwaertsknopf()->click();
+                    weiter(s);
             }
             schritt(5)->hauptmenueknopf()->click();
         }
@@ -237,14 +237,14 @@ private slots:
         QCOMPARE(eins->vorwaertsknopf()->objectName(), QStringLiteral("Command4"));
         QCOMPARE(eins->vorwaertsknopf()->text(), QStringLiteral("Sanierungskosten berechnen"));
         QCOMPARE(eins->hauptmenueknopf()->text(), QStringLiteral("zum Hauptmenü"));
-        eins->vorwaertsknopf()->click();
+        weiter(eins);
         QCOMPARE(schritt(2)->zurueckknopf()->text(), QStringLiteral("zurück zur Eingabe"));
         QCOMPARE(schritt(2)->vorwaertsknopf()->objectName(), QStringLiteral("Command2"));
         QCOMPARE(schritt(2)->vorwaertsknopf()->text(), QStringLiteral("zur Betriebskostenberechnung"));
         schritt(2)->vorwaertsknopf()->click();
         QCOMPARE(schritt(3)->vorwaertsknopf()->text(), QStringLiteral("Betriebskosten berechnen"));
         QCOMPARE(schritt(3)->zurueckknopf()->text(), QStringLiteral("zurück zum Ergebnis der Errichtungskosten"));
-        schritt(3)->vorwaertsknopf()->click();
+        weiter(schritt(3));
         QCOMPARE(schritt(4)->vorwaertsknopf()->text(), QStringLiteral("zum Ergebnisblatt"));
         schritt(4)->vorwaertsknopf()->click();
         QCOMPARE(schritt(5)->zurueckknopf()->text(), QStringLiteral("zurück zu den Betriebskosten"));
@@ -253,6 +253,7 @@ private slots:
     void enterOnAnInputScreenPressesItsCalculateButton()
     {
         Pfadformular* eins = bisSchritt(Pfad::Landesstrasse, 1);
+        eingabenMachen(eins);
         eins->activateWindow();
         QTest::keyClick(eins, Qt::Key_Return);
         QCOMPARE(sichtbareFenster(), QStringList{"frmerrko_neuerrland"});

@@ -26,7 +26,7 @@ class GemeinsamTest : public QObject {
     {
         a->folge().starte(pfad);
         for (int i = 1; i < k; ++i)
-            schritt(i)->vorwaertsknopf()->click();
+            weiter(schritt(i));
         return schritt(k);
     }
     frminfo* offeneInfo() { return qobject_cast<frminfo*>(QApplication::activeModalWidget()); }
@@ -80,7 +80,7 @@ private slots:
         for (int k = 1; k <= 5; ++k) {
             screens << schritt(k);
             if (k < 5)
-                schritt(k)->vorwaertsknopf()->click();
+                weiter(schritt(k));
         }
         for (QWidget* s : screens) {
             for (const char* name : {"StatusBar2", "lbluhr", "tmruhr", "lblinfo", "Image1"})
@@ -288,7 +288,7 @@ private slots:
         ohneDrucker.hauptmenue()->show();
         ohneDrucker.folge().starte(Pfad::Sanierung);
         for (int i = 1; i < 5; ++i)
-            qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(i))->vorwaertsknopf()->click();
+            weiter(qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(i)));
         auto* blatt = qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(5));
         for (int lauf = 0; lauf < 2; ++lauf) {
             t->meldungen.meldungen.clear();
@@ -316,7 +316,7 @@ private slots:
         Anwendung pdf(t->dienste);
         pdf.hauptmenue()->show();
         pdf.folge().starte(Pfad::Landesstrasse);
-        qobject_cast<Pfadformular*>(pdf.folge().schritt(1))->vorwaertsknopf()->click();
+        weiter(qobject_cast<Pfadformular*>(pdf.folge().schritt(1)));
         t->meldungen.antworten = {true};
         qobject_cast<Pfadformular*>(pdf.folge().schritt(2))->druckknopf()->click();
         QCOMPARE(t->meldungen.titel(), QStringList{"Drucken"});

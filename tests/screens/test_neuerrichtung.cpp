@@ -50,6 +50,8 @@ struct Eingaben {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Eingaben)
+
 class NeuerrichtungTest : public QObject {
     Q_OBJECT
 
@@ -722,8 +724,6 @@ private slots:
         QCOMPARE(text(zweites, "lblerrko"), gde ? QStringLiteral("36.445") : QStringLiteral("43.595"));
     }
 };
-
-Q_DECLARE_METATYPE(Eingaben)
 
 QTEST_MAIN(NeuerrichtungTest)
 #include "test_neuerrichtung.moc"

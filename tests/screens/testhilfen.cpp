@@ -1,6 +1,9 @@
 #include "testhilfen.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
@@ -109,10 +112,58 @@ void klicken(QWidget* w)
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
+void hoeheWaehlen(QWidget* schritt, const QString& hoehe)
+{
+    auto* liste = finde<QComboBox>(schritt, "cbolichtpunkthöhe");
+    const int index = liste->findText(hoehe);
+    QVERIFY2(index >= 0, qPrintable(hoehe));
+    liste->setCurrentIndex(index);
+    emit liste->activated(index);
+}
+
 QString statustext(QWidget* fenster)
 {
     auto* leiste = fenster->findChild<QStatusBar*>(QStringLiteral("StatusBar2"));
     return leiste ? leiste->currentMessage() : QStringLiteral("<keine Statusleiste>");
+}
+
+// 1000 m street, 6 m masts (30 m spacing on the municipal road), 200 m in asphalt.
+static void neuerrichtungEingeben(QWidget* s)
+{
+    finde<QLineEdit>(s, "txtstraßenlänge")->setText(QStringLiteral("1000"));
+    hoeheWaehlen(s, QStringLiteral("6"));
+    if (auto* abstand = finde<QLineEdit>(s, "txtlpabstand"))
+        abstand->setText(QStringLiteral("30"));
+    finde<QLineEdit>(s, "txtgrabungslänge")->setText(QStringLiteral("200"));
+}
+
+// 15 Cent/kWh; the renovation's existing lamps have 80 W.
+static void betriebEingeben(QWidget* s)
+{
+    finde<QLineEdit>(s, "txtstromko")->setText(QStringLiteral("15"));
+    if (auto* wattage = finde<QLineEdit>(s, "txtwattageb"))
+        wattage->setText(QStringLiteral("80"));
+}
+
+void eingabenMachen(QWidget* schritt)
+{
+    using Eingabe = std::function<void(QWidget*)>;
+    static const QHash<QString, Eingabe> eingaben = {
+        {QStringLiteral("frmsan"), [](QWidget* s) { finde<QLineEdit>(s, "txtlp")->setText(QStringLiteral("30")); }},
+        {QStringLiteral("frmneuerrland"), neuerrichtungEingeben},
+        {QStringLiteral("frmneuerrgde"), neuerrichtungEingeben},
+        {QStringLiteral("frmbetrko_land"), betriebEingeben},
+        {QStringLiteral("frmbetrko_gde"), betriebEingeben},
+        {QStringLiteral("frmbetrko_san"), betriebEingeben},
+    };
+    if (const Eingabe e = eingaben.value(schritt->objectName()))
+        e(schritt);
+}
+
+void weiter(Pfadformular* schritt)
+{
+    eingabenMachen(schritt);
+    schritt->vorwaertsknopf()->click();
 }
 
 } // namespace grobrechner::test

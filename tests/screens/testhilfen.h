@@ -86,6 +86,15 @@ void klicken(QWidget* w);
 
 QString statustext(QWidget* fenster);
 
+// Chooses a mast height as the user does: the item is selected and activated.
+void hoeheWaehlen(QWidget* schritt, const QString& hoehe);
+
+// Types figures that pass the checks into an input screen (other screens are
+// left alone), so that its forward button moves on.
+void eingabenMachen(QWidget* schritt);
+// The forward button of a path screen, after eingabenMachen.
+void weiter(Pfadformular* schritt);
+
 template <typename T = QWidget>
 T* finde(QWidget* fenster, const char* name)
 {

@@ -6,6 +6,7 @@
 #include "frminfo.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QHash>
 #include <QLineEdit>
@@ -28,9 +29,39 @@ public:
 // What to type into a screen before its forward button is pressed, so that
 // the next screen gets sensible figures to show.
 using Eingabe = std::function<void(QWidget&)>;
+
+// 1000 m street with 6 m masts (30 m apart on the municipal road), 200 m of it
+// dug in asphalt.
+void neuerrichtungEingeben(QWidget& s)
+{
+    s.findChild<QLineEdit*>(QStringLiteral("txtstraßenlänge"))->setText(QStringLiteral("1000"));
+    auto* hoehe = s.findChild<QComboBox*>(QStringLiteral("cbolichtpunkthöhe"));
+    hoehe->setCurrentIndex(hoehe->findText(QStringLiteral("6")));
+    emit hoehe->activated(hoehe->currentIndex());
+    if (auto* abstand = s.findChild<QLineEdit*>(QStringLiteral("txtlpabstand")))
+        abstand->setText(QStringLiteral("30"));
+    s.findChild<QLineEdit*>(QStringLiteral("txtgrabungslänge"))->setText(QStringLiteral("200"));
+}
+
+// 15 Cent/kWh; the renovation's existing lamps have 80 W.
+void betriebEingeben(QWidget& s)
+{
+    s.findChild<QLineEdit*>(QStringLiteral("txtstromko"))->setText(QStringLiteral("15"));
+    if (auto* wattage = s.findChild<QLineEdit*>(QStringLiteral("txtwattageb")))
+        wattage->setText(QStringLiteral("80"));
+}
+
 const QHash<QString, Eingabe>& eingaben()
 {
-    static const QHash<QString, Eingabe> alle = {};
+    static const QHash<QString, Eingabe> alle = {
+        {QStringLiteral("frmneuerrland"), neuerrichtungEingeben},
+        {QStringLiteral("frmneuerrgde"), neuerrichtungEingeben},
+        {QStringLiteral("frmsan"),
+         [](QWidget& s) { s.findChild<QLineEdit*>(QStringLiteral("txtlp"))->setText(QStringLiteral("30")); }},
+        {QStringLiteral("frmbetrko_land"), betriebEingeben},
+        {QStringLiteral("frmbetrko_gde"), betriebEingeben},
+        {QStringLiteral("frmbetrko_san"), betriebEingeben},
+    };
     return alle;
 }
 

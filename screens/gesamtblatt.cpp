@@ -1,0 +1,99 @@
+#include "gesamtblatt.h"
+
+#include "klickbar.h"
+#include "navigation.h"
+#include "wertetabelle.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace grobrechner {
+
+QLabel* zeileSetzen(Wertetabelle& tabelle, const Blattzeile& z)
+{
+    const QString beschriftung = QString::fromUtf8(z.beschriftung);
+    return z.einheitName ? tabelle.zahl(z.beschriftungName, beschriftung, z.wertName, z.einheitName,
+                                        QString::fromUtf8(z.einheit), z.betont)
+                         : tabelle.text(z.beschriftungName, beschriftung, z.wertName);
+}
+
+Gesamtblatt::Gesamtblatt(const QString& name, Umgebung& umgebung)
+    : Pfadformular(name, umgebung)
+    , m_links(new QWidget(rahmen().inhalt()))
+    , m_rechts(new QWidget(rahmen().inhalt()))
+{
+    // Two blocks of their own, so that a caption wrapping on one side does not
+    // stretch the rows of the other.
+    auto* raster = new QGridLayout(rahmen().inhalt());
+    raster->setContentsMargins(0, 0, 0, 0);
+    raster->addWidget(m_links, 0, 0, Qt::AlignTop);
+    raster->setColumnMinimumWidth(1, 24);
+    raster->addWidget(m_rechts, 0, 2, 2, 1, Qt::AlignTop);
+    raster->setColumnStretch(3, 1);
+    raster->setRowStretch(1, 1);
+    // The blocks are background too.
+    setHint(m_links, beschreibung().hintergrundHinweis);
+    setHint(m_rechts, beschreibung().hintergrundHinweis);
+
+    auto* bild = new Bild(QStringLiteral("ergebnisblatt"), rahmen().inhalt());
+    bild->setObjectName(QStringLiteral("Image4"));
+    bild->setAccessibleName(QStringLiteral("Straßenleuchten und Kostendiagramm"));
+    bild->setGroesse(QSize(180, 120));
+    raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+}
+
+void Gesamtblatt::uebernehmen(int schritt, QLabel* ziel, const char* quelle)
+{
+    if (!ziel)
+        return;
+    const QString name = quelle ? QString::fromUtf8(quelle) : ziel->objectName();
+    QWidget* bildschirm = navigation().schritt(schritt);
+    const QLabel* von = bildschirm ? bildschirm->findChild<QLabel*>(name) : nullptr;
+    ziel->setText(von ? von->text() : QString());
+    if (ziel->wordWrap()) {
+        // A wrapping label asks for a narrow column; a copied text stays on one
+        // line unless it is unusually long.
+        const QFontMetrics masse = ziel->fontMetrics();
+        const int breite = masse.horizontalAdvance(ziel->text()) + masse.averageCharWidth();
+        ziel->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 48));
+    }
+}
+
+void Gesamtblatt::uebernehmen(int schritt, std::initializer_list<const char*> namen)
+{
+    for (const char* name : namen)
+        uebernehmen(schritt, findChild<QLabel*>(QString::fromUtf8(name)));
+}
+
+void Gesamtblatt::layoutAbschliessen()
+{
+    constexpr int zeichen = 34;
+    for (QWidget* block : {m_links, m_rechts}) {
+        auto* raster = qobject_cast<QGridLayout*>(block->layout());
+        for (int i = 0; raster && i < raster->count(); ++i) {
+            int zeile, spalte, hoehe, breite;
+            raster->getItemPosition(i, &zeile, &spalte, &hoehe, &breite);
+            auto* l = qobject_cast<QLabel*>(raster->itemAt(i)->widget());
+            if (spalte == 0 && breite == 1 && l && l->wordWrap())
+                l->setMinimumWidth(std::min(l->minimumWidth(), l->fontMetrics().averageCharWidth() * zeichen));
+        }
+        // At its narrowest every wrapping text takes the most lines.
+        block->setMinimumHeight(block->heightForWidth(block->minimumSizeHint().width()));
+    }
+}
+
+std::string Gesamtblatt::angezeigt(const char* name) const
+{
+    const QLabel* l = findChild<QLabel*>(QString::fromUtf8(name));
+    return l ? l->text().toStdString() : std::string();
+}
+
+void Gesamtblatt::zeigen(const char* name, const std::string& text)
+{
+    if (QLabel* l = findChild<QLabel*>(QString::fromUtf8(name)))
+        l->setText(QString::fromStdString(text));
+}
+
+} // namespace grobrechner
