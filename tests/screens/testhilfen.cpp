@@ -1,5 +1,7 @@
 #include "testhilfen.h"
 
+#include "beispieleingaben.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHash>
@@ -127,37 +129,9 @@ QString statustext(QWidget* fenster)
     return leiste ? leiste->currentMessage() : QStringLiteral("<keine Statusleiste>");
 }
 
-// 1000 m street, 6 m masts (30 m spacing on the municipal road), 200 m in asphalt.
-static void neuerrichtungEingeben(QWidget* s)
-{
-    finde<QLineEdit>(s, "txtstraßenlänge")->setText(QStringLiteral("1000"));
-    hoeheWaehlen(s, QStringLiteral("6"));
-    if (auto* abstand = finde<QLineEdit>(s, "txtlpabstand"))
-        abstand->setText(QStringLiteral("30"));
-    finde<QLineEdit>(s, "txtgrabungslänge")->setText(QStringLiteral("200"));
-}
-
-// 15 Cent/kWh; the renovation's existing lamps have 80 W.
-static void betriebEingeben(QWidget* s)
-{
-    finde<QLineEdit>(s, "txtstromko")->setText(QStringLiteral("15"));
-    if (auto* wattage = finde<QLineEdit>(s, "txtwattageb"))
-        wattage->setText(QStringLiteral("80"));
-}
-
 void eingabenMachen(QWidget* schritt)
 {
-    using Eingabe = std::function<void(QWidget*)>;
-    static const QHash<QString, Eingabe> eingaben = {
-        {QStringLiteral("frmsan"), [](QWidget* s) { finde<QLineEdit>(s, "txtlp")->setText(QStringLiteral("30")); }},
-        {QStringLiteral("frmneuerrland"), neuerrichtungEingeben},
-        {QStringLiteral("frmneuerrgde"), neuerrichtungEingeben},
-        {QStringLiteral("frmbetrko_land"), betriebEingeben},
-        {QStringLiteral("frmbetrko_gde"), betriebEingeben},
-        {QStringLiteral("frmbetrko_san"), betriebEingeben},
-    };
-    if (const Eingabe e = eingaben.value(schritt->objectName()))
-        e(schritt);
+    beispieleingabenMachen(*schritt);
 }
 
 void weiter(Pfadformular* schritt)

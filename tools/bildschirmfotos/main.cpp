@@ -3,17 +3,14 @@
 //   bildschirmfotos [folder]        (default: ./bildschirmfotos)
 // QT_SCALE_FACTOR=2 shows the screens at 200 %.
 #include "anwendung.h"
+#include "beispieleingaben.h"
 #include "frminfo.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
-#include <QHash>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTextStream>
 
-#include <functional>
 
 using namespace grobrechner;
 
@@ -25,45 +22,6 @@ public:
     void information(QWidget*, const QString&, const QString&) override {}
     bool frage(QWidget*, const QString&, const QString&) override { return false; }
 };
-
-// What to type into a screen before its forward button is pressed, so that
-// the next screen gets sensible figures to show.
-using Eingabe = std::function<void(QWidget&)>;
-
-// 1000 m street with 6 m masts (30 m apart on the municipal road), 200 m of it
-// dug in asphalt.
-void neuerrichtungEingeben(QWidget& s)
-{
-    s.findChild<QLineEdit*>(QStringLiteral("txtstraßenlänge"))->setText(QStringLiteral("1000"));
-    auto* hoehe = s.findChild<QComboBox*>(QStringLiteral("cbolichtpunkthöhe"));
-    hoehe->setCurrentIndex(hoehe->findText(QStringLiteral("6")));
-    emit hoehe->activated(hoehe->currentIndex());
-    if (auto* abstand = s.findChild<QLineEdit*>(QStringLiteral("txtlpabstand")))
-        abstand->setText(QStringLiteral("30"));
-    s.findChild<QLineEdit*>(QStringLiteral("txtgrabungslänge"))->setText(QStringLiteral("200"));
-}
-
-// 15 Cent/kWh; the renovation's existing lamps have 80 W.
-void betriebEingeben(QWidget& s)
-{
-    s.findChild<QLineEdit*>(QStringLiteral("txtstromko"))->setText(QStringLiteral("15"));
-    if (auto* wattage = s.findChild<QLineEdit*>(QStringLiteral("txtwattageb")))
-        wattage->setText(QStringLiteral("80"));
-}
-
-const QHash<QString, Eingabe>& eingaben()
-{
-    static const QHash<QString, Eingabe> alle = {
-        {QStringLiteral("frmneuerrland"), neuerrichtungEingeben},
-        {QStringLiteral("frmneuerrgde"), neuerrichtungEingeben},
-        {QStringLiteral("frmsan"),
-         [](QWidget& s) { s.findChild<QLineEdit*>(QStringLiteral("txtlp"))->setText(QStringLiteral("30")); }},
-        {QStringLiteral("frmbetrko_land"), betriebEingeben},
-        {QStringLiteral("frmbetrko_gde"), betriebEingeben},
-        {QStringLiteral("frmbetrko_san"), betriebEingeben},
-    };
-    return alle;
-}
 
 } // namespace
 
@@ -105,8 +63,7 @@ int main(int argc, char* argv[])
             auto* schritt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(k));
             if (!schritt || !schritt->isVisible())
                 break;
-            if (const Eingabe e = eingaben().value(schritt->objectName()))
-                e(*schritt);
+            beispieleingabenMachen(*schritt); // so the next screen has figures to show
             foto(*schritt);
             if (k < 5 && schritt->vorwaertsknopf())
                 schritt->vorwaertsknopf()->click();

@@ -1,0 +1,170 @@
+// Measures the Grobrechner against a Qt Widgets program that only shows one
+// window, side by side on this machine:
+//   - time from process start to the main menu on the screen, and its ratio;
+//   - peak resident memory of that process, and its ratio;
+//   - the median time from a click on a forward button to the next screen
+//     shown, over all forward steps of the three paths;
+//   - the CPU time used while the program idles 5 s with all five screens of
+//     a path loaded.
+// Usage: grobrechner_messung <grobrechner> <minimalfenster> [starts]
+#include "anwendung.h"
+#include "beispieleingaben.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+using namespace grobrechner;
+
+namespace {
+
+struct Start {
+    double millisekunden; // process start to the line "Hauptmenü sichtbar"
+    long spitzeKb;        // peak resident memory
+};
+
+// Starts a program that reports its first window, and times it.
+Start starten(const char* programm)
+{
+    int rohr[2];
+    if (pipe(rohr) != 0)
+        std::exit(2);
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
+    char* argumente[] = {const_cast<char*>(programm), nullptr};
+
+    const auto anfang = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, programm, &aktionen, nullptr, argumente, environ) != 0) {
+        std::fprintf(stderr, "kann %s nicht starten\n", programm);
+        std::exit(2);
+    }
+    close(rohr[1]);
+    std::string gelesen;
+    char puffer[256];
+    double ms = -1;
+    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) {
+        gelesen.append(puffer, static_cast<std::size_t>(n));
+        if (ms < 0 && gelesen.find('\n') != std::string::npos)
+            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count();
+    }
+    close(rohr[0]);
+    int status = 0;
+    rusage verbrauch{};
+    wait4(pid, &status, 0, &verbrauch);
+    posix_spawn_file_actions_destroy(&aktionen);
+    return {ms, verbrauch.ru_maxrss};
+}
+
+double median(std::vector<double> werte)
+{
+    std::sort(werte.begin(), werte.end());
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
+}
+
+double cpuSekunden()
+{
+    rusage r{};
+    getrusage(RUSAGE_SELF, &r);
+    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
+}
+
+class Stumm final : public Meldungen {
+public:
+    void information(QWidget*, const QString&, const QString&) override {}
+    bool frage(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "Aufruf: %s <grobrechner> <minimalfenster> [starts]\n", argv[0]);
+        return 2;
+    }
+    const int starts = argc > 3 ? std::atoi(argv[3]) : 15;
+    setenv("GROBRECHNER_STARTMESSUNG", "1", 1);
+    if (!getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    // 1 and 2: start-up and memory, the two programs taking turns.
+    std::vector<double> zeitG, zeitM, speicherG, speicherM;
+    for (int i = 0; i < starts; ++i) {
+        const Start g = starten(argv[1]);
+        const Start m = starten(argv[2]);
+        zeitG.push_back(g.millisekunden);
+        zeitM.push_back(m.millisekunden);
+        speicherG.push_back(double(g.spitzeKb));
+        speicherM.push_back(double(m.spitzeKb));
+    }
+    unsetenv("GROBRECHNER_STARTMESSUNG");
+
+    // 3 and 4: in this process, with the real screens.
+    QApplication app(argc, argv);
+    Stumm stumm;
+    Dienste dienste = Dienste::echt();
+    dienste.meldungen = &stumm;
+    dienste.homepageOeffnen = [](const QUrl&) {};
+    Anwendung anwendung(dienste);
+    anwendung.hauptmenue()->show();
+    QCoreApplication::processEvents();
+
+    std::vector<double> wechsel;
+    for (Pfad pfad : allePfade) {
+        anwendung.folge().starte(pfad);
+        QCoreApplication::processEvents();
+        for (int k = 1; k <= 4; ++k) {
+            auto* schritt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(k));
+            beispieleingabenMachen(*schritt);
+            QElapsedTimer uhr;
+            uhr.start();
+            schritt->vorwaertsknopf()->click();
+            QCoreApplication::processEvents(); // the new screen is laid out and painted
+            wechsel.push_back(double(uhr.nsecsElapsed()) / 1e6);
+            if (!anwendung.folge().schritt(k + 1) || !anwendung.folge().schritt(k + 1)->isVisible()) {
+                std::fprintf(stderr, "Schritt %d führte nicht weiter\n", k);
+                return 1;
+            }
+        }
+        if (pfad != Pfad::Sanierung)
+            qobject_cast<Pfadformular*>(anwendung.folge().schritt(5))->hauptmenueknopf()->click();
+        QCoreApplication::processEvents();
+    }
+
+    // All five renovation screens are loaded now; the clocks of all of them tick.
+    const double cpuVorher = cpuSekunden();
+    QElapsedTimer wand;
+    wand.start();
+    QEventLoop schleife;
+    QTimer::singleShot(5000, &schleife, &QEventLoop::quit);
+    schleife.exec();
+    const double leerlauf = (cpuSekunden() - cpuVorher) / (double(wand.elapsed()) / 1000.0) * 100.0;
+
+    const double tG = median(zeitG), tM = median(zeitM), sG = median(speicherG), sM = median(speicherM);
+    std::printf("| Messung | Grobrechner | Minimalfenster | Verhältnis | Ziel |\n");
+    std::printf("|---|---|---|---|---|\n");
+    std::printf("| Start bis Hauptmenü (Median, %d Starts) | %.1f ms | %.1f ms | %.2f | ≤ 1,3 |\n", starts, tG, tM, tG / tM);
+    std::printf("| Spitzenspeicher (Median) | %.1f MiB | %.1f MiB | %.2f | ≤ 1,3 |\n", sG / 1024, sM / 1024, sG / sM);
+    std::printf("| Bildschirmwechsel (Median von %zu) | %.2f ms | | | < 10 ms |\n", wechsel.size(), median(wechsel));
+    std::printf("| CPU im Leerlauf, 5 Bildschirme, 5 s | %.3f %% | | | < 0,5 %% |\n", leerlauf);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a temporary folder, checks the
+# desktop entry and the metainfo, and starts the program from there offscreen
+# until its main menu is on the screen.
+set -euo pipefail
+build="$1"
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$tmp/paket" >/dev/null)
+deb=$(ls "$tmp"/paket/*.deb)
+dpkg-deb -x "$deb" "$tmp/wurzel"
+id=example.lumenstelle.Grobrechner
+for datei in usr/bin/grobrechner usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+             usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    [ -e "$tmp/wurzel/$datei" ] || { echo "fehlt im Paket: $datei"; exit 1; }
+done
+desktop-file-validate "$tmp/wurzel/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$tmp/wurzel/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
+    || appstreamcli validate --no-net "$tmp/wurzel/usr/share/metainfo/$id.metainfo.xml"
+
+ausgabe=$(QT_QPA_PLATFORM=offscreen GROBRECHNER_STARTMESSUNG=1 timeout 60 "$tmp/wurzel/usr/bin/grobrechner")
+if [ "$ausgabe" != "Hauptmenü sichtbar" ]; then
+    echo "Das Programm aus dem Paket hat sein Hauptmenü nicht gezeigt: »$ausgabe«"
+    exit 1
+fi
+echo "Paket $(basename "$deb") installiert sich und startet."
