@@ -46,7 +46,7 @@ public:
     // The existing installation has no lamp replacement figure; that row keeps its text.
     void zeigen(const Bestandsergebnis& ergebnis) const;
 
-    QLabel* wert(Zeile zeile) const { return m_werte[zeile]; }
+    QLabel* wert(Zeile zeile) const { return m_werte.at(static_cast<std::size_t>(zeile)); }
 
 private:
     std::array<QLabel*, anzahl> m_werte{};

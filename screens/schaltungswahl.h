@@ -80,6 +80,9 @@ class Schaltungswahl {
 public:
     Schaltungswahl(const Schaltungsnamen& namen, const Abschaltungsangebot& angebot, Kalkulationsdaten& daten,
                    QWidget* eltern, QBoxLayout* spalte);
+    // It hands out the frames it made; a copy would be a second owner's view of them.
+    Schaltungswahl(const Schaltungswahl&) = delete;
+    Schaltungswahl& operator=(const Schaltungswahl&) = delete;
 
     Optionspaar* einschaltung() const { return m_einschaltung; }
     Abschaltungswahl* abschaltung() const { return m_abschaltung; }

@@ -26,6 +26,9 @@ public:
     // A table with shared captions puts its figures into column `spalte`.
     explicit Wertetabelle(QWidget* eltern);
     Wertetabelle(QGridLayout* raster, int spalte, Beschriftung beschriftung = Beschriftung::eigene);
+    // A table fills one place of one grid; two of them would fill the same rows.
+    Wertetabelle(const Wertetabelle&) = delete;
+    Wertetabelle& operator=(const Wertetabelle&) = delete;
 
     QLabel* ueberschrift(const char* name, const QString& text);
     // A figure row; returns the value label. Without a unit name the row has no unit.
