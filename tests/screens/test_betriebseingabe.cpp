@@ -63,13 +63,9 @@ const Abschaltung bestand{"optabschaltjab", "optabschaltneinb", "txtabschaltungb
 
 Q_DECLARE_METATYPE(const Abschaltung*)
 
-class BetriebseingabeTest : public QObject {
+class BetriebseingabeTest : public Programmtest {
     Q_OBJECT
 
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
     K& d() { return a->daten(); }
 
     // Through the real input and result screens to the operating-cost input.
@@ -113,19 +109,6 @@ class BetriebseingabeTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     void screensOpenWithTheirDefaultsAndTheRecordAgrees_data() { proPfad(); }
     void screensOpenWithTheirDefaultsAndTheRecordAgrees()
     {

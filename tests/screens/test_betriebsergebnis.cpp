@@ -103,13 +103,8 @@ void tippen(QWidget* s, const char* feld, const std::string& text)
 
 Q_DECLARE_METATYPE(Einrichtung)
 
-class BetriebsergebnisTest : public QObject {
+class BetriebsergebnisTest : public Programmtest {
     Q_OBJECT
-
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
 
     // Step 3's calculate button. Where the input screen has fields, they get
     // what the record holds, so its checks store the same values again.
@@ -137,19 +132,6 @@ class BetriebsergebnisTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     void newInstallationsShowTheEnteredValuesAndFigures_data()
     {
         QTest::addColumn<Pfad>("pfad");

@@ -39,37 +39,10 @@ QStringList sortiert(QStringList l)
 
 } // namespace
 
-class BildschirmfolgeTest : public QObject {
+class BildschirmfolgeTest : public Programmtest {
     Q_OBJECT
 
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
-
-    // From the main menu forward to step k of a path.
-    Pfadformular* bisSchritt(Pfad pfad, int k)
-    {
-        a->folge().starte(pfad);
-        for (int i = 1; i < k; ++i)
-            weiter(schritt(i));
-        return schritt(k);
-    }
-
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     void forwardShowsTheNextStepAndKeepsTheEarlierOnesHidden_data()
     {
         QTest::addColumn<Pfad>("pfad");

@@ -158,13 +158,8 @@ public:
 
 } // namespace
 
-class ErgebnisblattTest : public QObject {
+class ErgebnisblattTest : public Programmtest {
     Q_OBJECT
-
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
 
     // From the main menu to the sheet: 1000 m, 6 m masts (30 m apart on the
     // municipal road), 200 m in asphalt; 30 light points to renovate; 15 Cent/kWh.
@@ -200,19 +195,6 @@ class ErgebnisblattTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     void everyCopiedLabelShowsItsSourceText_data()
     {
         QTest::addColumn<Pfad>("pfad");

@@ -15,36 +15,17 @@
 using namespace grobrechner;
 using namespace grobrechner::test;
 
-class GemeinsamTest : public QObject {
+class GemeinsamTest : public Programmtest {
     Q_OBJECT
 
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
-    Pfadformular* bisSchritt(Pfad pfad, int k)
-    {
-        a->folge().starte(pfad);
-        for (int i = 1; i < k; ++i)
-            weiter(schritt(i));
-        return schritt(k);
-    }
     frminfo* offeneInfo() { return qobject_cast<frminfo*>(QApplication::activeModalWidget()); }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
     void cleanup()
     {
         if (frminfo* info = offeneInfo())
             info->close();
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
+        Programmtest::cleanup();
     }
 
     // --- the clock line ---

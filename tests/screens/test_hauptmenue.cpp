@@ -11,28 +11,12 @@
 using namespace grobrechner;
 using namespace grobrechner::test;
 
-class HauptmenueTest : public QObject {
+class HauptmenueTest : public Programmtest {
     Q_OBJECT
-
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
 
     QPushButton* knopf(const char* name) { return finde<QPushButton>(a->hauptmenue(), name); }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     void startsAloneWithTheRecordAtItsStartValues()
     {
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});

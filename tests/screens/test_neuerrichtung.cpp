@@ -52,13 +52,9 @@ struct Eingaben {
 
 Q_DECLARE_METATYPE(Eingaben)
 
-class NeuerrichtungTest : public QObject {
+class NeuerrichtungTest : public Programmtest {
     Q_OBJECT
 
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
     Pfadformular* eingabe() { return schritt(1); }
     QLineEdit* feld(const char* name) { return finde<QLineEdit>(eingabe(), name); }
     QRadioButton* option(const char* name) { return finde<QRadioButton>(eingabe(), name); }
@@ -104,19 +100,6 @@ class NeuerrichtungTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
-    }
-
     // --- the input screens as they open ---
 
     void inputScreensOpenEmptyWithTheirDefaults_data()

@@ -35,13 +35,9 @@ void waehlen(QRadioButton* option)
 
 } // namespace
 
-class SanierungTest : public QObject {
+class SanierungTest : public Programmtest {
     Q_OBJECT
 
-    std::unique_ptr<Testdienste> t;
-    std::unique_ptr<Anwendung> a;
-
-    Pfadformular* schritt(int k) { return qobject_cast<Pfadformular*>(a->folge().schritt(k)); }
     Pfadformular* eingabe() { return schritt(1); }
     QLineEdit* txtlp() { return finde<QLineEdit>(eingabe(), "txtlp"); }
     QRadioButton* option(const char* name) { return finde<QRadioButton>(eingabe(), name); }
@@ -60,16 +56,8 @@ class SanierungTest : public QObject {
 private slots:
     void init()
     {
-        t = std::make_unique<Testdienste>();
-        a = std::make_unique<Anwendung>(t->dienste);
-        a->hauptmenue()->show();
+        Programmtest::init();
         a->folge().starte(Pfad::Sanierung);
-    }
-    void cleanup()
-    {
-        a.reset();
-        t.reset();
-        geschlosseneAufraeumen();
     }
 
     void inputStartsEmptyWithThePathsStartChoices()

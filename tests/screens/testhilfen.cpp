@@ -134,6 +134,33 @@ void eingabenMachen(QWidget* schritt)
     beispieleingabenMachen(*schritt);
 }
 
+Pfadformular* Programmtest::schritt(int k) const
+{
+    return qobject_cast<Pfadformular*>(a->folge().schritt(k));
+}
+
+Pfadformular* Programmtest::bisSchritt(Pfad pfad, int k)
+{
+    a->folge().starte(pfad);
+    for (int i = 1; i < k; ++i)
+        weiter(schritt(i));
+    return schritt(k);
+}
+
+void Programmtest::init()
+{
+    t = std::make_unique<Testdienste>();
+    a = std::make_unique<Anwendung>(t->dienste);
+    a->hauptmenue()->show();
+}
+
+void Programmtest::cleanup()
+{
+    a.reset();
+    t.reset();
+    geschlosseneAufraeumen();
+}
+
 void weiter(Pfadformular* schritt)
 {
     eingabenMachen(schritt);

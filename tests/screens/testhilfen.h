@@ -95,6 +95,23 @@ void eingabenMachen(QWidget* schritt);
 // The forward button of a path screen, after eingabenMachen.
 void weiter(Pfadformular* schritt);
 
+// The base of the screen tests: every test function gets a fresh program with
+// recorded services, its main menu shown.
+class Programmtest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<Testdienste> t;
+    std::unique_ptr<Anwendung> a;
+
+    Pfadformular* schritt(int k) const;
+    // From the main menu forward to step k of a path, with inputs that pass.
+    Pfadformular* bisSchritt(Pfad pfad, int k);
+
+protected slots:
+    void init();
+    void cleanup();
+};
+
 template <typename T = QWidget>
 T* finde(QWidget* fenster, const char* name)
 {
