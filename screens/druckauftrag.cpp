@@ -1,5 +1,6 @@
 #include "druckauftrag.h"
 
+#include <QPicture>
 #include <QWidget>
 
 #include <algorithm>
@@ -49,9 +50,19 @@ QString QtDruckauftrag::fensterDrucken(QWidget& fenster)
     if (groesse.isEmpty())
         return QStringLiteral("Das Formular hat keine Größe und kann nicht gedruckt werden.");
     const qreal faktor = std::min(seite.width() / groesse.width(), seite.height() / groesse.height());
+    // Rendered straight onto a printer, Qt would paint the window into one big
+    // bitmap; recorded as a picture first, it reaches the page as vector
+    // graphics with real text.
+    QPicture aufnahme;
+    {
+        QPainter aufnehmen(&aufnahme);
+        fenster.render(&aufnehmen, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    // A picture scales itself from its own resolution to the printer's.
+    const qreal eigene = qreal(m_drucker->logicalDpiX()) / aufnahme.logicalDpiX();
     m_maler.save();
-    m_maler.scale(faktor, faktor);
-    fenster.render(&m_maler, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    m_maler.scale(faktor / eigene, faktor / eigene);
+    m_maler.drawPicture(0, 0, aufnahme);
     m_maler.restore();
     return {};
 }

@@ -1,7 +1,10 @@
 #include "klickbar.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace grobrechner {
@@ -92,7 +95,26 @@ void Bild::paintEvent(QPaintEvent*)
     QSizeF ziel = QSizeF(r->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
     const QRectF rahmen((width() - ziel.width()) / 2, (height() - ziel.height()) / 2, ziel.width(), ziel.height());
     QPainter maler(this);
-    r->render(&maler, rahmen);
+    if (maler.paintEngine()->type() != QPaintEngine::Raster) {
+        r->render(&maler, rahmen); // a printer gets the vector graphics
+        return;
+    }
+    // On the screen the picture is drawn once per size and kept: the logo
+    // stands on every screen, and a screen change should not draw it anew.
+    const qreal dichte = devicePixelRatioF();
+    const QSize pixel = (ziel * dichte).toSize();
+    const QString schluessel = QStringLiteral("bild:%1:%2x%3").arg(m_name).arg(pixel.width()).arg(pixel.height());
+    QPixmap bild;
+    if (!QPixmapCache::find(schluessel, &bild)) {
+        bild = QPixmap(pixel);
+        bild.fill(Qt::transparent);
+        QPainter p(&bild);
+        r->render(&p);
+        p.end();
+        QPixmapCache::insert(schluessel, bild);
+    }
+    bild.setDevicePixelRatio(dichte);
+    maler.drawPixmap(rahmen.topLeft(), bild);
 }
 
 void Bild::mousePressEvent(QMouseEvent* ereignis)

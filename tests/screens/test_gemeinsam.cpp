@@ -306,6 +306,9 @@ private slots:
         const QByteArray inhalt = f.readAll();
         QVERIFY(inhalt.startsWith("%PDF"));
         QVERIFY(inhalt.size() > 2000);
+        // Vector graphics with real text, not a bitmap of the window.
+        QVERIFY(inhalt.contains("/FontFile2"));
+        QVERIFY(!inhalt.contains("/Subtype /Image"));
         if (!qEnvironmentVariableIsEmpty("GROBRECHNER_PDF_BEHALTEN"))
             QFile::copy(datei, qEnvironmentVariable("GROBRECHNER_PDF_BEHALTEN"));
     }
