@@ -95,14 +95,17 @@ void Bild::paintEvent(QPaintEvent*)
     QSizeF ziel = QSizeF(r->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
     const QRectF rahmen((width() - ziel.width()) / 2, (height() - ziel.height()) / 2, ziel.width(), ziel.height());
     QPainter maler(this);
-    if (maler.paintEngine()->type() != QPaintEngine::Raster) {
-        r->render(&maler, rahmen); // a printer gets the vector graphics
-        return;
-    }
-    // On the screen the picture is drawn once per size and kept: the logo
-    // stands on every screen, and a screen change should not draw it anew.
     const qreal dichte = devicePixelRatioF();
     const QSize pixel = (ziel * dichte).toSize();
+    // A printer gets the vector graphics, and so does a large picture, which
+    // is drawn rarely and would cost much memory to keep.
+    constexpr int groessteGespeicherte = 256 * 256;
+    if (maler.paintEngine()->type() != QPaintEngine::Raster || pixel.width() * pixel.height() > groessteGespeicherte) {
+        r->render(&maler, rahmen);
+        return;
+    }
+    // On the screen a small picture is drawn once per size and kept: the logo
+    // stands on every screen, and a screen change should not draw it anew.
     const QString schluessel = QStringLiteral("bild:%1:%2x%3").arg(m_name).arg(pixel.width()).arg(pixel.height());
     QPixmap bild;
     if (!QPixmapCache::find(schluessel, &bild)) {
