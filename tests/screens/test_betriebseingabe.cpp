@@ -38,16 +38,6 @@ auto alleFelder(const K& d)
                     d.lebensdauerb, d.einschaltungb, d.abschaltungb, d.abschaltdauerb, d.absenkungb);
 }
 
-// A click on the round mark, as the user makes it: a wide option takes clicks
-// on its mark and caption only.
-void waehlen(QRadioButton* option)
-{
-    QStyleOptionButton stil;
-    stil.initFrom(option);
-    const QRect marke = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &stil, option);
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, marke.center());
-}
-
 // A switch-off frame: its two options, its duration field and label, and the
 // record field of the duration.
 struct Abschaltung {

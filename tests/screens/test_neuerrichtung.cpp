@@ -30,15 +30,6 @@ const QString grabungZuLang =
 
 QString text(QWidget* fenster, const char* name) { return finde<QLabel>(fenster, name)->text(); }
 
-// A click on the round mark of an option, as the user makes it.
-void waehlen(QRadioButton* option)
-{
-    QStyleOptionButton stil;
-    stil.initFrom(option);
-    const QRect marke = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &stil, option);
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, marke.center());
-}
-
 // What the user enters; an empty height chooses none, an empty spacing is
 // left out on the state road.
 struct Eingaben {

@@ -23,16 +23,6 @@ const QString fehltText = QStringLiteral("Bitte geben Sie die Anzahl der zu sani
 
 QString text(QWidget* fenster, const char* name) { return finde<QLabel>(fenster, name)->text(); }
 
-// A click on the round mark of an option: a wide option takes clicks on its
-// mark and caption only, not on the empty space in the middle of its row.
-void waehlen(QRadioButton* option)
-{
-    QStyleOptionButton stil;
-    stil.initFrom(option);
-    const QRect marke = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &stil, option);
-    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, marke.center());
-}
-
 } // namespace
 
 class SanierungTest : public Programmtest {

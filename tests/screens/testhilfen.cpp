@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QtTest>
 
 namespace grobrechner::test {
@@ -112,6 +115,14 @@ void mausDruecken(QWidget* w)
 void klicken(QWidget* w)
 {
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void waehlen(QRadioButton* option)
+{
+    QStyleOptionButton stil;
+    stil.initFrom(option);
+    const QRect marke = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &stil, option);
+    QTest::mouseClick(option, Qt::LeftButton, Qt::NoModifier, marke.center());
 }
 
 void hoeheWaehlen(QWidget* schritt, const QString& hoehe)

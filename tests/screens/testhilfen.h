@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class QRadioButton;
+
 #include <deque>
 #include <functional>
 #include <memory>
@@ -83,6 +85,9 @@ void geschlosseneAufraeumen();
 void mausBewegen(QWidget* w, QPoint punkt = {});
 void mausDruecken(QWidget* w);
 void klicken(QWidget* w);
+// A click on the round mark of an option, as the user makes it: a wide option
+// takes clicks on its mark and caption only, not on the empty rest of its row.
+void waehlen(QRadioButton* option);
 
 QString statustext(QWidget* fenster);
 
