@@ -14,21 +14,13 @@ namespace grobrechner {
 
 namespace {
 
-struct Eingabebild {
-    const char* beschriftungName;
-    const char* beschriftung;
-    const char* wertName;
-    const char* einheitName; // none for a row whose value is a text
-    const char* einheit;
-};
-
 // In the order of Betriebsergebnis::Eingabe.
-const Eingabebild eingabebilder[] = {
-    {"Label13", "Art des Leuchtmittels:", "lblleuchtmittel", nullptr, nullptr},
-    {"Label12", "Ein-/Ausschaltung der Anlage:", "lbleinschaltung", nullptr, nullptr},
-    {"Label8", "Anlage wird nachts abgeschalten:", "lblabschaltung", nullptr, nullptr},
-    {"Label9", "Anlage wird nachts abgesenkt:", "lblabsenkung", nullptr, nullptr},
-    {"Label3", "Durchschnittlicher Strompreis:", "lblstrompreis", "Label20", "Cent/kWh"},
+const Wertetabelle::Zeile eingabebilder[] = {
+    {"Label13", anlagenbeschriftung::leuchtmittel, "lblleuchtmittel"},
+    {"Label12", anlagenbeschriftung::einschaltung, "lbleinschaltung"},
+    {"Label8", anlagenbeschriftung::abschaltung, "lblabschaltung"},
+    {"Label9", anlagenbeschriftung::absenkung, "lblabsenkung"},
+    {"Label3", anlagenbeschriftung::strompreis, "lblstrompreis", "Label20", anlagenbeschriftung::strompreiseinheit},
 };
 
 Betriebszahlen::Namen namen(const char* gesamtbeschriftung)
@@ -49,11 +41,7 @@ Betriebsergebnis::Betriebsergebnis(const QString& name, Umgebung& umgebung, cons
     std::array<QLabel*, std::size(eingabebilder)> eingaben{};
     const auto wert = [&](Eingabe e) -> QLabel*& { return eingaben[static_cast<std::size_t>(e)]; };
     for (Eingabe e : art.eingegeben) {
-        const Eingabebild& b = eingabebilder[static_cast<std::size_t>(e)];
-        const QString beschriftung = QString::fromUtf8(b.beschriftung);
-        wert(e) = b.einheitName ? tabelle.zahl(b.beschriftungName, beschriftung, b.wertName, b.einheitName,
-                                               QString::fromUtf8(b.einheit))
-                                : tabelle.text(b.beschriftungName, beschriftung, b.wertName);
+        wert(e) = tabelle.zeile(eingabebilder[static_cast<std::size_t>(e)]);
     }
     // Lamp type and wattage belong together on one line.
     wert(Eingabe::Leuchtmittel)->setWordWrap(false);

@@ -50,13 +50,10 @@ Betriebszahlen::Betriebszahlen(Wertetabelle& tabelle, const Namen& namen)
     for (int z = 0; z < anzahl; ++z) {
         const Zeilenbild& bild = zeilenbilder[z];
         const bool gesamt = z == Gesamt;
-        const QString beschriftung = QString::fromUtf8(
-            gesamt && namen.gesamtbeschriftung ? namen.gesamtbeschriftung : bild.beschriftung);
         const std::string wertName = std::string(bild.wertName) + namen.endung;
-        m_werte[z] = namen.einheit[z]
-                         ? tabelle.zahl(namen.beschriftung[z], beschriftung, wertName.c_str(), namen.einheit[z],
-                                        QString::fromUtf8(bild.einheit), gesamt)
-                         : tabelle.text(namen.beschriftung[z], beschriftung, wertName.c_str());
+        m_werte[z] = tabelle.zeile({namen.beschriftung[z],
+                                    gesamt && namen.gesamtbeschriftung ? namen.gesamtbeschriftung : bild.beschriftung,
+                                    wertName.c_str(), namen.einheit[z], bild.einheit, gesamt});
     }
 }
 

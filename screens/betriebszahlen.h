@@ -8,6 +8,18 @@ class QLabel;
 
 namespace grobrechner {
 
+// The captions of an installation's entered operating values, the same on
+// every result screen and sheet.
+namespace anlagenbeschriftung {
+inline constexpr const char* leuchtmittel = "Art des Leuchtmittels:";
+inline constexpr const char* einschaltung = "Ein-/Ausschaltung der Anlage:";
+inline constexpr const char* abschaltung = "Anlage wird nachts abgeschalten:";
+inline constexpr const char* absenkung = "Anlage wird nachts abgesenkt:";
+inline constexpr const char* strompreis = "Durchschnittlicher Strompreis:";
+inline constexpr const char* strompreiseinheit = "Cent/kWh";
+} // namespace anlagenbeschriftung
+
+
 struct Bestandsergebnis;
 struct Betriebskostenergebnis;
 struct Kalkulationsdaten;

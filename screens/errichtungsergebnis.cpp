@@ -26,12 +26,7 @@ struct Blatt {
 };
 
 struct Zeilenbild {
-    const char* beschriftungName;
-    const char* beschriftung;
-    const char* wertName;
-    const char* einheitName; // none for a row whose value is a text
-    const char* einheit;
-    bool betont;
+    Wertetabelle::Zeile zeile;
     QString (*wert)(const Blatt& blatt);
 };
 
@@ -39,27 +34,27 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 // In the order of Errichtungsergebnis::Zeile.
 const Zeilenbild zeilenbilder[] = {
-    {"Label4", "Art der Leuchte:", "lblleuchtenart", nullptr, nullptr, false,
+    {{"Label4", "Art der Leuchte:", "lblleuchtenart", nullptr, nullptr, false},
      [](const Blatt& b) { return leuchtenartText(b.daten.leuchtenart); }},
-    {"Label7", "Sträßenlänge:", "lblstraßenlänge", "Label16", "m", false,
+    {{"Label7", "Sträßenlänge:", "lblstraßenlänge", "Label16", "m", false},
      [](const Blatt& b) { return text(formatGanzzahl(b.daten.strlaenge)); }},
-    {"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false,
+    {{"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false},
      [](const Blatt& b) { return text(formatGanzzahl(b.daten.lphoehe)); }},
-    {"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false,
+    {{"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false},
      [](const Blatt& b) { return text(zahltext(b.daten.lphoehe)); }},
-    {"Label9", "Lichtpunktabstand:", "lbllichtpunktabstand", "Label14", "m", false,
+    {{"Label9", "Lichtpunktabstand:", "lbllichtpunktabstand", "Label14", "m", false},
      // A fractional spacing shows as typed ("0,5"), not rounded to "1"; whole
      // spacings read the same either way.
      [](const Blatt& b) { return text(zahltext(b.daten.lpabstand)); }},
-    {"Label10", "Verteilerneuerrichtung:", "lblverteiler", nullptr, nullptr, false,
+    {{"Label10", "Verteilerneuerrichtung:", "lblverteiler", nullptr, nullptr, false},
      [](const Blatt& b) { return text(b.daten.verteiler); }},
-    {"Label11", "Grabungslänge im Asphalt:", "lblgrabungslänge", "Label12", "m", false,
+    {{"Label11", "Grabungslänge im Asphalt:", "lblgrabungslänge", "Label12", "m", false},
      [](const Blatt& b) { return text(formatGanzzahl(b.daten.grabungsl)); }},
-    {"Label9", "Lichtpunktabstand:", "lbllpa", "Label14", "m", false,
+    {{"Label9", "Lichtpunktabstand:", "lbllpa", "Label14", "m", false},
      [](const Blatt& b) { return b.abstand ? text(zahltext(*b.abstand)) : QString(); }},
-    {"Label5", "Anzahl der LP (aufgerundet):", "lblanzahllp", "Label17", "Stk.", false,
+    {{"Label5", "Anzahl der LP (aufgerundet):", "lblanzahllp", "Label17", "Stk.", false},
      [](const Blatt& b) { return b.kosten ? text(formatGanzzahl(b.kosten->anzahl)) : QString(); }},
-    {"Label6", "Errichtungskosten (Grobkosten):", "lblerrko", "Label13", "€", true,
+    {{"Label6", "Errichtungskosten (Grobkosten):", "lblerrko", "Label13", "€", true},
      [](const Blatt& b) { return b.kosten ? text(formatGanzzahl(b.kosten->summe)) : QString(); }},
 };
 static_assert(std::size(zeilenbilder) == static_cast<std::size_t>(Errichtungsergebnis::Zeile::Kosten) + 1);
@@ -67,12 +62,7 @@ static_assert(std::size(zeilenbilder) == static_cast<std::size_t>(Errichtungserg
 void zeigen(Wertetabelle& tabelle, Errichtungsergebnis::Zeile zeile, const Blatt& blatt)
 {
     const Zeilenbild& z = zeilenbilder[static_cast<int>(zeile)];
-    const QString beschriftung = QString::fromUtf8(z.beschriftung);
-    QLabel* wert = z.einheitName
-                       ? tabelle.zahl(z.beschriftungName, beschriftung, z.wertName, z.einheitName,
-                                      QString::fromUtf8(z.einheit), z.betont)
-                       : tabelle.text(z.beschriftungName, beschriftung, z.wertName);
-    wert->setText(z.wert(blatt));
+    tabelle.zeile(z.zeile)->setText(z.wert(blatt));
 }
 
 } // namespace

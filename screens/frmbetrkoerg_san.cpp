@@ -54,18 +54,18 @@ frmbetrkoerg_san::frmbetrkoerg_san(Umgebung& umgebung)
     saniert.zeileSetzen(bestand.zeilen());
 
     const QList<QLabel*> lampeb =
-        bestand.texte("Label3", QStringLiteral("Art des Leuchtmittels:"), {"lblleuchtmittelb", "lblwattageb"});
+        bestand.texte("Label3", QString::fromUtf8(anlagenbeschriftung::leuchtmittel), {"lblleuchtmittelb", "lblwattageb"});
     QLabel* lblleuchtmittel = saniert.text(nullptr, {}, "lblleuchtmittel");
     lblleuchtmittel->setWordWrap(false); // lamp type and wattage on one line
-    QLabel* lbleinschaltungb = bestand.text("Label4", QStringLiteral("Ein-/Ausschaltung der Anlage:"), "lbleinschaltungb");
+    QLabel* lbleinschaltungb = bestand.text("Label4", QString::fromUtf8(anlagenbeschriftung::einschaltung), "lbleinschaltungb");
     QLabel* lbleinschaltung = saniert.text(nullptr, {}, "lbleinschaltung");
-    QLabel* lblabschaltungb = bestand.text("Label5", QStringLiteral("Anlage wird nachts abgeschalten:"), "lblabschaltungb");
+    QLabel* lblabschaltungb = bestand.text("Label5", QString::fromUtf8(anlagenbeschriftung::abschaltung), "lblabschaltungb");
     QLabel* lblabschaltung = saniert.text(nullptr, {}, "lblabschaltung");
-    QLabel* lblabsenkungb = bestand.text("Label6", QStringLiteral("Anlage wird nachts abgesenkt:"), "lblabsenkungb");
+    QLabel* lblabsenkungb = bestand.text("Label6", QString::fromUtf8(anlagenbeschriftung::absenkung), "lblabsenkungb");
     QLabel* lblabsenkung = saniert.text(nullptr, {}, "lblabsenkung");
     // One price for both installations.
-    QLabel* lblstrompreis = bestand.zahl("Label7", QStringLiteral("Durchschnittlicher Strompreis:"), "lblstrompreis",
-                                         "Label10", QStringLiteral("Cent/kWh"));
+    QLabel* lblstrompreis = bestand.zahl("Label7", QString::fromUtf8(anlagenbeschriftung::strompreis), "lblstrompreis",
+                                         "Label10", QString::fromUtf8(anlagenbeschriftung::strompreiseinheit));
 
     bestand.abstand(16);
     bestand.ueberschrift("Label17", QStringLiteral("Berechnungsergebnis"));

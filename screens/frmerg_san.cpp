@@ -50,11 +50,11 @@ frmerg_san::frmerg_san(Umgebung& umgebung)
     Wertetabelle werte(links());
     werte.ueberschrift("Label16", QStringLiteral("Eingegebene Werte"));
     for (const Blattzeile& z : sanierung)
-        zeileSetzen(werte, z);
+        werte.zeile(z);
     werte.abstand(16);
     werte.ueberschrift("Label17", QStringLiteral("Berechnungsergebnis"));
     for (const Blattzeile& z : ergebnis)
-        zeileSetzen(werte, z);
+        werte.zeile(z);
 
     // Columns: caption, existing figure and unit, renovated figure and unit, deviation.
     Wertetabelle bestand(rechts());

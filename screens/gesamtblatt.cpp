@@ -11,14 +11,6 @@
 
 namespace grobrechner {
 
-QLabel* zeileSetzen(Wertetabelle& tabelle, const Blattzeile& z)
-{
-    const QString beschriftung = QString::fromUtf8(z.beschriftung);
-    return z.einheitName ? tabelle.zahl(z.beschriftungName, beschriftung, z.wertName, z.einheitName,
-                                        QString::fromUtf8(z.einheit), z.betont)
-                         : tabelle.text(z.beschriftungName, beschriftung, z.wertName);
-}
-
 Gesamtblatt::Gesamtblatt(const QString& name, Umgebung& umgebung)
     : Pfadformular(name, umgebung)
     , m_links(new QWidget(rahmen().inhalt()))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pfadformular.h"
+#include "wertetabelle.h"
 
 #include <initializer_list>
 #include <string>
@@ -9,31 +10,8 @@ class QLabel;
 
 namespace grobrechner {
 
-class Wertetabelle;
-
-// One row of an overall result sheet: caption, the label that shows the copied
-// text, and its unit. A row without a unit shows a text, not a figure.
-struct Blattzeile {
-    const char* beschriftungName;
-    const char* beschriftung;
-    const char* wertName;
-    const char* einheitName = nullptr;
-    const char* einheit = nullptr;
-    bool betont = false;
-};
-
-QLabel* zeileSetzen(Wertetabelle& tabelle, const Blattzeile& zeile);
-
-// The captions of an installation's entered operating values, the same on
-// every sheet.
-namespace anlagenbeschriftung {
-inline constexpr const char* leuchtmittel = "Art des Leuchtmittels:";
-inline constexpr const char* einschaltung = "Ein-/Ausschaltung der Anlage:";
-inline constexpr const char* abschaltung = "Anlage wird nachts abgeschalten:";
-inline constexpr const char* absenkung = "Anlage wird nachts abgesenkt:";
-inline constexpr const char* strompreis = "Durchschnittlicher Strompreis:";
-inline constexpr const char* strompreiseinheit = "Cent/kWh";
-} // namespace anlagenbeschriftung
+// One row of an overall result sheet.
+using Blattzeile = Wertetabelle::Zeile;
 
 // The overall result sheet at the end of a path. It computes nothing from the
 // record: it shows the texts that the construction or renovation result

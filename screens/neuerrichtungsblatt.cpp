@@ -53,7 +53,7 @@ Neuerrichtungsblatt::Neuerrichtungsblatt(const QString& name, Umgebung& umgebung
     std::vector<Kopie> errichtung;
     Wertetabelle werte(links());
     const auto zeile = [&](const Blattzeile& z, const char* quelle = nullptr) {
-        errichtung.emplace_back(zeileSetzen(werte, z), quelle);
+        errichtung.emplace_back(werte.zeile(z), quelle);
     };
     werte.ueberschrift("Label3", QStringLiteral("Eingegebene Werte"));
     zeile(leuchtenart);
@@ -70,12 +70,12 @@ Neuerrichtungsblatt::Neuerrichtungsblatt(const QString& name, Umgebung& umgebung
     zeile(anzahl);
     zeile(errichtungskosten);
     werte.abstand(16);
-    zeileSetzen(werte, gesamtkosten);
+    werte.zeile(gesamtkosten);
 
     std::vector<QLabel*> betrieb;
     Wertetabelle betriebswerte(rechts());
     for (const Blattzeile& z : anlage)
-        betrieb.push_back(zeileSetzen(betriebswerte, z));
+        betrieb.push_back(betriebswerte.zeile(z));
     if (!art.abschaltungGezeigt) {
         findChild<QLabel*>(QStringLiteral("Label23"))->hide();
         findChild<QLabel*>(QStringLiteral("lblabschaltung"))->hide();

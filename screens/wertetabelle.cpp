@@ -37,6 +37,14 @@ QLabel* Wertetabelle::label(const char* name, const QString& text, bool fett)
     return l;
 }
 
+QLabel* Wertetabelle::zeile(const Zeile& z)
+{
+    const QString beschriftung = QString::fromUtf8(z.beschriftung);
+    return z.einheitName ? zahl(z.beschriftungName, beschriftung, z.wertName, z.einheitName,
+                                QString::fromUtf8(z.einheit), z.betont)
+                         : text(z.beschriftungName, beschriftung, z.wertName);
+}
+
 QLabel* Wertetabelle::ueberschrift(const char* name, const QString& text)
 {
     QLabel* l = label(name, text, true);

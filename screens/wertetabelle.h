@@ -30,6 +30,18 @@ public:
     Wertetabelle(const Wertetabelle&) = delete;
     Wertetabelle& operator=(const Wertetabelle&) = delete;
 
+    // One row as data: caption, value label and unit. A row without a unit
+    // name shows a text (left-aligned), one with a unit a figure.
+    struct Zeile {
+        const char* beschriftungName;
+        const char* beschriftung;
+        const char* wertName;
+        const char* einheitName = nullptr;
+        const char* einheit = nullptr;
+        bool betont = false;
+    };
+    QLabel* zeile(const Zeile& zeile);
+
     QLabel* ueberschrift(const char* name, const QString& text);
     // A figure row; returns the value label. Without a unit name the row has no unit.
     QLabel* zahl(const char* beschriftungName, const QString& beschriftung, const char* wertName,
