@@ -11,10 +11,11 @@
 
 namespace grobrechner {
 
-// The program: the one calculation record, the main menu and the screen graph.
+// The program: the one calculation record (at its start values), the main menu
+// and the screen graph.
 class Anwendung {
 public:
-    explicit Anwendung(Dienste dienste, Bildschirmfolge::Fabrik fabrik = bildschirmErzeugen);
+    explicit Anwendung(Dienste dienste);
     ~Anwendung();
 
     Kalkulationsdaten& daten() { return m_daten; }

@@ -22,8 +22,8 @@ namespace grobrechner {
 Pfadformular* bildschirmErzeugen(const QString& name, Umgebung& umgebung)
 {
     using Erzeuger = Pfadformular* (*)(Umgebung&);
-    // One line per screen that has a class of its own.
-    static const QHash<QString, Erzeuger> eigene = {
+    // Every name of the screen table has its line here.
+    static const QHash<QString, Erzeuger> bildschirme = {
         {QStringLiteral("frmneuerrland"), [](Umgebung& u) -> Pfadformular* { return new frmneuerrland(u); }},
         {QStringLiteral("frmerrko_neuerrland"), [](Umgebung& u) -> Pfadformular* { return new frmerrko_neuerrland(u); }},
         {QStringLiteral("frmneuerrgde"), [](Umgebung& u) -> Pfadformular* { return new frmneuerrgde(u); }},
@@ -40,9 +40,7 @@ Pfadformular* bildschirmErzeugen(const QString& name, Umgebung& umgebung)
         {QStringLiteral("frmerg_gde"), [](Umgebung& u) -> Pfadformular* { return new frmerg_gde(u); }},
         {QStringLiteral("frmerg_san"), [](Umgebung& u) -> Pfadformular* { return new frmerg_san(u); }},
     };
-    if (const Erzeuger e = eigene.value(name))
-        return e(umgebung);
-    return new Pfadformular(name, umgebung);
+    return bildschirme.value(name)(umgebung);
 }
 
 } // namespace grobrechner

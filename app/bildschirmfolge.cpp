@@ -6,10 +6,10 @@
 
 namespace grobrechner {
 
-Bildschirmfolge::Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue, Fabrik fabrik)
-    : m_umgebung{daten, *this, dienste}
+Bildschirmfolge::Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue)
+    : m_daten(daten)
+    , m_umgebung{daten, m_zustand, *this, dienste}
     , m_hauptmenue(hauptmenue)
-    , m_fabrik(std::move(fabrik))
 {
 }
 
@@ -23,10 +23,11 @@ void Bildschirmfolge::starte(Pfad pfad)
 {
     schliesseAlle();
     m_pfad = pfad;
+    m_zustand = Pfadzustand{pfad};
     Pfadformular* eingabe = erzeuge(1);
     zeige(*eingabe, m_hauptmenue);
     m_hauptmenue.hide();
-    pfadZuruecksetzen(m_umgebung.daten, pfad);
+    pfadZuruecksetzen(m_daten, pfad);
 }
 
 void Bildschirmfolge::vor(QWidget& von)
@@ -38,7 +39,7 @@ void Bildschirmfolge::vor(QWidget& von)
     zeige(*naechster, von);
     von.hide();
     if (k == 2)
-        eintrittswerteSetzen(m_umgebung.daten, *m_pfad);
+        eintrittswerteSetzen(m_daten, *m_pfad);
 }
 
 void Bildschirmfolge::zurueck(QWidget& von)
@@ -59,7 +60,7 @@ void Bildschirmfolge::hauptmenue(QWidget& von)
     schliesseAlle();
 }
 
-QWidget* Bildschirmfolge::schritt(int nummer) const
+Pfadformular* Bildschirmfolge::schritt(int nummer) const
 {
     return nummer >= 1 && nummer <= 5 ? m_schritte[nummer - 1].data() : nullptr;
 }
@@ -75,7 +76,8 @@ int Bildschirmfolge::nummerVon(const QWidget& w) const
 Pfadformular* Bildschirmfolge::erzeuge(int nummer)
 {
     const Pfadbildschirm& b = pfadbildschirm(*m_pfad, nummer);
-    Pfadformular* neu = m_fabrik(b.name, m_umgebung);
+    schrittBerechnen(m_zustand, m_daten, nummer);
+    Pfadformular* neu = bildschirmErzeugen(b.name, m_umgebung);
     m_schritte[nummer - 1] = neu;
     connect(neu, &Formular::schliesst, this, [this](Formular* f) {
         if (!m_schliesstSelbst)
@@ -98,6 +100,7 @@ void Bildschirmfolge::schliesse(int nummer)
     m_schritte[nummer - 1] = nullptr;
     if (!s)
         return;
+    schrittVerwerfen(m_zustand, nummer);
     const QScopedValueRollback<bool> selbst(m_schliesstSelbst, true);
     s->close();
 }
@@ -114,6 +117,7 @@ void Bildschirmfolge::fensterGeschlossen(Formular* formular)
     if (k < 1)
         return;
     m_schritte[k - 1] = nullptr; // it is closing already
+    schrittVerwerfen(m_zustand, k);
     zeige(m_hauptmenue, *formular);
     schliesseAlle();
 }

@@ -3,12 +3,12 @@
 #include "kalkulationsdaten.h"
 #include "navigation.h"
 #include "pfadformular.h"
+#include "pfadzustand.h"
 
 #include <QObject>
 #include <QPointer>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace grobrechner {
@@ -20,12 +20,15 @@ class Formular;
 // and closes step k; "zum Hauptmenü" shows the menu and closes steps 1 to k.
 // A path screen closed by its window frame takes the rest of its path with it,
 // so the next start of a path always begins with fresh screens.
+//
+// It also keeps the record in step with the path: a path's start resets its
+// fields, the way into the operating costs writes their entry values, and a
+// result step's figures are worked out as its screen opens and dropped as it
+// closes.
 class Bildschirmfolge : public QObject, public Navigation {
     Q_OBJECT
 public:
-    using Fabrik = std::function<Pfadformular*(const QString& name, Umgebung& umgebung)>;
-
-    Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue, Fabrik fabrik);
+    Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue);
     ~Bildschirmfolge() override;
 
     // Opens step 1 of a path where the main menu stood, hides the menu and
@@ -35,9 +38,11 @@ public:
     void vor(QWidget& von) override;
     void zurueck(QWidget& von) override;
     void hauptmenue(QWidget& von) override;
-    QWidget* schritt(int nummer) const override;
 
+    // The screen of step 1 to 5 of the path in use, or null when it is closed.
+    Pfadformular* schritt(int nummer) const;
     std::optional<Pfad> pfad() const { return m_pfad; }
+    const Pfadzustand& zustand() const { return m_zustand; }
 
 private:
     int nummerVon(const QWidget& w) const;
@@ -47,16 +52,16 @@ private:
     void schliesseAlle();
     void fensterGeschlossen(Formular* formular);
 
+    Kalkulationsdaten& m_daten;
+    Pfadzustand m_zustand;
     Umgebung m_umgebung;
     QWidget& m_hauptmenue;
-    Fabrik m_fabrik;
     std::optional<Pfad> m_pfad;
     std::array<QPointer<Pfadformular>, 5> m_schritte;
     bool m_schliesstSelbst = false;
 };
 
-// The screens of all paths; a step that has no screen of its own yet is a
-// plain path screen that moves on without checks or figures.
+// The screen of a path step, by its name.
 Pfadformular* bildschirmErzeugen(const QString& name, Umgebung& umgebung);
 
 } // namespace grobrechner

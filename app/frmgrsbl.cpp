@@ -67,12 +67,10 @@ QStringList pfadhinweise(Pfad pfad)
     return {};
 }
 
-frmgrsbl::frmgrsbl(Kalkulationsdaten& daten, Dienste& dienste)
+frmgrsbl::frmgrsbl(Dienste& dienste)
     : Formular(menueAusstattung(), dienste)
     , m_ui(std::make_unique<Ui::frmgrsblInhalt>())
 {
-    startwerteSetzen(daten);
-
     m_ui->setupUi(rahmen().inhalt());
     m_ui->imgback->setBild(QStringLiteral("strasse_daemmerung"));
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "formular.h"
-#include "kalkulationsdaten.h"
+#include "pfad.h"
 
 #include <memory>
 
@@ -12,11 +12,11 @@ class frmgrsblInhalt;
 namespace grobrechner {
 
 // The main menu: the start screen, from which the user picks one of the three
-// calculation paths. Its creation sets the record to the start values.
+// calculation paths.
 class frmgrsbl : public Formular {
     Q_OBJECT
 public:
-    frmgrsbl(Kalkulationsdaten& daten, Dienste& dienste);
+    explicit frmgrsbl(Dienste& dienste);
     ~frmgrsbl() override;
 
 signals:

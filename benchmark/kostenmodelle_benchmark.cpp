@@ -14,7 +14,6 @@ namespace {
 Kalkulationsdaten beispiel()
 {
     Kalkulationsdaten d;
-    startwerteSetzen(d);
     d.strlaenge = 1000;
     d.lphoehe = 6;
     d.grabungsl = 200;

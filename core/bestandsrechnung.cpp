@@ -1,7 +1,6 @@
 #include "bestandsrechnung.h"
 
 #include "betriebsgrundlagen.h"
-#include "zahlentext.h"
 
 namespace grobrechner {
 
@@ -21,12 +20,12 @@ Bestandsergebnis Bestandsrechnung(const Kalkulationsdaten& d)
     using namespace betrieb;
     Bestandsergebnis r;
 
-    const float b = brennstunden(d.einschaltungb, d.abschaltungb, d.abschaltdauerb);
+    const float b = brennstunden(d.schaltungb);
     r.betrstdjahr = b;
 
     const double watt = d.wattageb;
     float p = static_cast<float>(watt * b * vorschaltgeraet);
-    if (d.absenkungb == "ja")
+    if (d.schaltungb.absenkung)
         p = static_cast<float>(p - watt * dimmstunden * vorschaltgeraet);
 
     const Energie e = energie(d.anzahllp, p, d.strompreis);
@@ -40,16 +39,6 @@ Bestandsergebnis Bestandsrechnung(const Kalkulationsdaten& d)
     const double w = r.wartinstko25;
     r.betrkoges = static_cast<float>(k + w);
     return r;
-}
-
-std::string bestandsleuchtmitteltext(const Kalkulationsdaten& d)
-{
-    return d.leuchtmittelb + ",";
-}
-
-std::string bestandswattagetext(const Kalkulationsdaten& d)
-{
-    return zahltext(d.wattageb) + " Watt";
 }
 
 } // namespace grobrechner

@@ -2,8 +2,6 @@
 
 #include "kalkulationsdaten.h"
 
-#include <string>
-
 namespace grobrechner {
 
 // The operating costs of the existing installation that a renovation replaces,
@@ -17,13 +15,11 @@ struct Bestandsergebnis {
     float energieko25 = 0;
     float wartinstko25 = 0;
     float betrkoges = 0;
+
+    bool operator==(const Bestandsergebnis&) const = default;
 };
 
-// Reads the "b" fields, anzahllp and strompreis; writes nothing.
+// Reads the existing installation, anzahllp and strompreis; writes nothing.
 Bestandsergebnis Bestandsrechnung(const Kalkulationsdaten& daten);
-
-// Texts of the existing lamp: "Quecksilberdampflampen," and "80 Watt".
-std::string bestandsleuchtmitteltext(const Kalkulationsdaten& daten);
-std::string bestandswattagetext(const Kalkulationsdaten& daten);
 
 } // namespace grobrechner

@@ -1,19 +1,13 @@
 #include "betriebsgrundlagen.h"
 
-#include "zahlentext.h"
-
-#include <optional>
 
 namespace grobrechner::betrieb {
 
-float brennstunden(std::string_view einschaltung, std::string_view abschaltung, std::string_view abschaltdauer)
+float brennstunden(const Schaltung& s)
 {
-    float b = einschaltung == "dämm" ? 4100.0f : 3900.0f;
-    if (abschaltung == "ja") {
-        const std::optional<double> h = zahlAusText(abschaltdauer);
-        if (h)
-            b = static_cast<float>(b - *h * 365);
-    }
+    float b = s.einschaltung == Einschaltung::Daemmerungsschalter ? 4100.0f : 3900.0f;
+    if (s.abschaltung && s.abschaltdauer)
+        b = static_cast<float>(b - *s.abschaltdauer * 365);
     return b;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string_view>
+#include "kalkulationsdaten.h"
 
 // The steps that the operating costs of a planned and of an existing
 // installation share. Each step is evaluated in double and rounded to float
@@ -14,10 +14,9 @@ inline constexpr double wattstundenJeKwh = 1000;
 inline constexpr double centJeEuro = 100;
 
 // Burning hours per year: 4100 behind a twilight switch, 3900 behind an
-// astronomical time switch, less the night switch-off of every day. A duration
-// that is not a number reduces nothing: the input screens let only numbers
-// through, and a stray text must not turn into a figure.
-float brennstunden(std::string_view einschaltung, std::string_view abschaltung, std::string_view abschaltdauer);
+// astronomical time switch, less the night switch-off of every day. A
+// switch-off without a duration reduces nothing.
+float brennstunden(const Schaltung& schaltung);
 
 struct Energie {
     float energiejahr;

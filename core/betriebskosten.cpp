@@ -1,7 +1,6 @@
 #include "betriebskosten.h"
 
 #include "betriebsgrundlagen.h"
-#include "zahlentext.h"
 
 #include <cmath>
 
@@ -32,33 +31,33 @@ float gedimmteLebensdauer(float lebensdauer)
     return lebensdauer;
 }
 
-Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d)
+Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Schaltung& schaltung, float anzahllp,
+                                              float strompreis)
 {
     using namespace betrieb;
-    const bool gedimmt = d.absenkung == "ja";
     Betriebskostenergebnis r;
 
-    const float b = brennstunden(d.einschaltung, d.abschaltung, d.abschaltdauer);
+    const float b = brennstunden(schaltung);
     r.betrstdjahr = b;
 
-    const double leistung = d.systemleistung;
+    const double leistung = lampe.systemleistung;
     float p = static_cast<float>(leistung * b);
-    if (gedimmt)
+    if (schaltung.absenkung)
         p = static_cast<float>(p - leistung * dimmstunden);
 
-    const Energie e = energie(d.anzahllp, p, d.strompreis);
+    const Energie e = energie(anzahllp, p, strompreis);
     r.energiejahr = e.energiejahr;
     r.energiekojahr = e.energiekojahr;
     r.energie25 = e.energie25;
     r.energieko25 = e.energieko25;
 
-    r.lebensdauer = gedimmt ? gedimmteLebensdauer(d.lebensdauer) : d.lebensdauer;
+    r.lebensdauer = schaltung.absenkung ? gedimmteLebensdauer(lampe.lebensdauer) : lampe.lebensdauer;
     // A quotient that is a whole number k still needs k + 1 lamps.
     const float n = static_cast<float>(std::floor(static_cast<double>(b) * jahre / r.lebensdauer) + 1);
     r.lampenwechsel = n;
 
-    const double anzahl = d.anzahllp;
-    r.lampenersko25 = static_cast<float>(static_cast<double>(d.lampenpreis) * n * anzahl);
+    const double anzahl = anzahllp;
+    r.lampenersko25 = static_cast<float>(static_cast<double>(lampe.lampenpreis) * n * anzahl);
     r.wartinstko25 = static_cast<double>(n) * wartungJeWechsel * wartungszuschlag * anzahl;
 
     const double w = static_cast<float>(r.wartinstko25);
@@ -68,20 +67,11 @@ Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d)
     return r;
 }
 
-std::string einschaltungstext(std::string_view einschaltung)
+Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d)
 {
-    return einschaltung == "dämm" ? "Dämmerungsschalter, ZSU, RSS über Dämmerungsschalter"
-                                  : "Astronomische ZSU, RSS über astronomische ZSU";
-}
-
-std::string leuchtmitteltext(const Kalkulationsdaten& d)
-{
-    return d.leuchtmittel + ",   " + zahltext(d.wattage) + " Watt";
-}
-
-std::string strompreistext(const Kalkulationsdaten& d)
-{
-    return zahltext(d.strompreis);
+    const Lampe& l = *d.lampe;
+    return Betriebskostenrechnung({l.systemleistung, l.lebensdauer, l.lampenpreis}, d.schaltung, d.anzahllp,
+                                  d.strompreis);
 }
 
 } // namespace grobrechner

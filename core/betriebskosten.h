@@ -2,9 +2,6 @@
 
 #include "kalkulationsdaten.h"
 
-#include <string>
-#include <string_view>
-
 namespace grobrechner {
 
 // The operating costs of a planned installation over 25 years; every figure
@@ -21,20 +18,26 @@ struct Betriebskostenergebnis {
     // Intermediate figures, for tests and explanations.
     float lampenwechsel = 0;  // lamp changes per light point over 25 years
     float lebensdauer = 0;    // the lamp life they follow, dimmed when dimming is on
+
+    bool operator==(const Betriebskostenergebnis&) const = default;
 };
 
-// Computes from the record only and writes nothing back: night dimming
-// lengthens or shortens the chosen lamp's own life inside the computation, so
-// the same record always gives the same figures.
+// What the operating costs need to know of a lamp.
+struct Lampendaten {
+    float systemleistung; // W, lamp and gear
+    float lebensdauer;    // h
+    float lampenpreis;    // € per replacement lamp
+};
+
+// Night dimming lengthens or shortens the lamp's own life inside the
+// computation; nothing is written back, so the same inputs always give the
+// same figures.
+Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Schaltung& schaltung, float anzahllp,
+                                              float strompreis);
+// The planned installation of the record.
 Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& daten);
 
 // The lamp life under night dimming; lives outside the table stay as they are.
 float gedimmteLebensdauer(float lebensdauer);
-
-// Texts of the entered values on the operating-cost results. The switch-off and
-// dimming values show the record's keyword as it stands.
-std::string einschaltungstext(std::string_view einschaltung); // for einschaltung and einschaltungb
-std::string leuchtmitteltext(const Kalkulationsdaten& daten); // "Natriumdampf-Hochdrucklampe,   50 Watt"
-std::string strompreistext(const Kalkulationsdaten& daten);   // plain number text: "12,5"
 
 } // namespace grobrechner

@@ -32,9 +32,9 @@ const Zeile* zeileZu(std::span<const Zeile> tabelle, float hoehe)
 }
 
 template <typename Zeile>
-float spalte(const Zeile& z, std::string_view leuchtenart)
+float spalte(const Zeile& z, Leuchtenart leuchtenart)
 {
-    return leuchtenart == "techn" ? z.techn : z.deko;
+    return leuchtenart == Leuchtenart::technisch ? z.techn : z.deko;
 }
 
 // Prices, € including VAT.
@@ -52,7 +52,7 @@ constexpr double jeLichtpunkt8 = 40;
 
 std::span<const Regelabstand> regelabstaende() { return regeltabelle; }
 
-std::optional<float> landesstrassenabstand(float hoehe, std::string_view leuchtenart)
+std::optional<float> landesstrassenabstand(float hoehe, Leuchtenart leuchtenart)
 {
     if (const Regelabstand* z = zeileZu(regelabstaende(), hoehe))
         return spalte(*z, leuchtenart);
@@ -63,7 +63,7 @@ std::span<const Abstandsempfehlung> abstandsempfehlungen() { return empfehlungst
 
 const Abstandsempfehlung* abstandsempfehlung(float hoehe) { return zeileZu(abstandsempfehlungen(), hoehe); }
 
-std::string empfehlungstext(const Abstandsempfehlung& z, std::string_view leuchtenart)
+std::string empfehlungstext(const Abstandsempfehlung& z, Leuchtenart leuchtenart)
 {
     return "Bei " + zahltext(z.hoehe) + " m Lichtpunkthöhe empfehlen wir " + zahltext(spalte(z, leuchtenart))
            + " m Lichtpunktabstand, maximal " + zahltext(z.maximum) + " m!";
@@ -87,13 +87,13 @@ Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& d, float a
     // One light point at the start and one after each full spacing.
     const double n = k.anzahl = std::floor(laenge / abstand) + 1;
     auto& p = k.posten;
-    p[0] = static_cast<float>(n * (d.leuchtenart == "techn" ? leuchteTechn : leuchteDeko));
+    p[0] = static_cast<float>(n * (d.leuchtenart == Leuchtenart::technisch ? leuchteTechn : leuchteDeko));
     p[1] = static_cast<float>(n * jeLichtpunkt2);
     p[2] = static_cast<float>(n <= bisLichtpunkte3 ? pauschale3 : n * jeLichtpunkt3);
     p[3] = static_cast<float>(n * jeLichtpunkt4);
     p[4] = static_cast<float>(n <= bisLichtpunkte5 ? pauschale5 : n * jeLichtpunkt5);
     // One cabinet, and one more for every full 1500 m.
-    p[5] = d.verteiler == "ja" ? static_cast<float>((std::floor(laenge / meterJeVerteiler) + 1) * verteilerkasten) : 0.0f;
+    p[5] = d.verteiler ? static_cast<float>((std::floor(laenge / meterJeVerteiler) + 1) * verteilerkasten) : 0.0f;
     // What is not dug in asphalt is dug in soil.
     const float erdreich = static_cast<float>(laenge - d.grabungsl);
     const float kostenErdreich = static_cast<float>(erdreich * grabungErdreich);

@@ -15,26 +15,26 @@ namespace grobrechner {
 // this table are offered on the state road.
 struct Regelabstand {
     float hoehe;  // m
-    float techn;  // spacing for "techn", m
-    float deko;   // for every other style, m
+    float techn;  // spacing for technical luminaires, m
+    float deko;   // for decorative ones, m
 };
 std::span<const Regelabstand> regelabstaende();
 // Nothing for a height the table does not know.
-std::optional<float> landesstrassenabstand(float hoehe, std::string_view leuchtenart);
+std::optional<float> landesstrassenabstand(float hoehe, Leuchtenart leuchtenart);
 
 // What the municipal road recommends as spacing for a mast height, and the
 // largest spacing it accepts there (the same for both styles).
 struct Abstandsempfehlung {
     float hoehe;   // m
-    float techn;   // recommended spacing for "techn", m
-    float deko;    // for every other style, m
+    float techn;   // recommended spacing for technical luminaires, m
+    float deko;    // for decorative ones, m
     float maximum; // m
 };
 std::span<const Abstandsempfehlung> abstandsempfehlungen();
 // The row of a height, or null for a height the table does not know.
 const Abstandsempfehlung* abstandsempfehlung(float hoehe);
 // "Bei 4,5 m Lichtpunkthöhe empfehlen wir 20 m Lichtpunktabstand, maximal 35 m!"
-std::string empfehlungstext(const Abstandsempfehlung& zeile, std::string_view leuchtenart);
+std::string empfehlungstext(const Abstandsempfehlung& zeile, Leuchtenart leuchtenart);
 
 // The length dug in soil, as the input screens show it while the user types:
 // the street length less the length dug in asphalt, from the two typed texts
@@ -48,6 +48,8 @@ struct Errichtungskosten {
     double anzahl = 0;              // light points, a whole number
     std::array<float, 8> posten{};  // the eight cost terms in their order
     float summe = 0;
+
+    bool operator==(const Errichtungskosten&) const = default;
 };
 
 // Reads strlaenge, leuchtenart, verteiler and grabungsl; the spacing must be

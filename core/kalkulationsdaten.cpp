@@ -4,101 +4,53 @@ namespace grobrechner {
 
 namespace {
 
-// One row per path, in the order of Pfad.
-constexpr Eintrittswerte eintrittstabelle[] = {
-    // Landesstraße: the operating step starts from a 70 W sodium lamp.
-    {"Natriumdampf-Hochdrucklampe", 83, 70, 16000, 40, "dämm", "nein", "6", "nein", 0,
-     false, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0},
-    // Gemeindestraße: from a 50 W sodium lamp.
-    {"Natriumdampf-Hochdrucklampe", 62, 50, 16000, 40, "dämm", "nein", "6", "nein", 0,
-     false, nullptr, nullptr, nullptr, nullptr, 0, nullptr, 0},
-    // Sanierung: 50 W sodium planned against 80 W mercury vapour existing.
-    {"Natriumdampf-Hochdrucklampe", 62, 50, 16000, 40, "dämm", "nein", "6", "nein", 0,
-     true, "dämm", "nein", "6", "nein", 80, "Quecksilberdampflampen", 7000},
-};
+// The duration the switch-off fields stand for until the user types one.
+constexpr double eintrittsAbschaltdauer = 6;
+
+Schaltung eintrittsschaltung()
+{
+    Schaltung s;
+    s.abschaltdauer = eintrittsAbschaltdauer;
+    return s;
+}
 
 } // namespace
 
-void startwerteSetzen(Kalkulationsdaten& d)
-{
-    d.leuchtenart = "techn";
-    d.strlaenge = 0;
-    d.lphoehe = 0;
-    d.lpabstand = 0;
-    d.anzahllp = 0;
-    d.verteiler = "ja";
-    d.mast = "nein";
-    d.grabungsl = 0;
-    d.leuchtmittel = "Natriumdampf-Hochdrucklampe";
-    d.systemleistung = 62;
-    d.wattage = 50;
-    d.lebensdauer = 16000;
-    d.lampenpreis = 40;
-    d.einschaltung = "dämm";
-    d.abschaltung = "nein";
-    d.absenkung = "nein";
-    d.strompreis = 0;
-    d.einschaltungb = "dämm";
-    d.abschaltungb = "nein";
-    d.absenkungb = "nein";
-    d.wattageb = 80;
-    d.leuchtmittelb = "Quecksilberdampflampen";
-    d.lebensdauerb = 7000;
-    // The switch-off durations stay empty until a path enters its operating step.
-    d.abschaltdauer.clear();
-    d.abschaltdauerb.clear();
-}
-
 void pfadZuruecksetzen(Kalkulationsdaten& d, Pfad pfad)
 {
-    d.leuchtenart = "techn";
-    d.verteiler = "ja";
+    const Kalkulationsdaten start;
+    d.leuchtenart = start.leuchtenart;
+    d.verteiler = start.verteiler;
     switch (pfad) {
     case Pfad::Landesstrasse:
-        d.strlaenge = 0;
-        d.lphoehe = 0;
-        d.grabungsl = 0;
+        d.strlaenge = start.strlaenge;
+        d.lphoehe = start.lphoehe;
+        d.grabungsl = start.grabungsl;
         break;
     case Pfad::Gemeindestrasse:
-        d.strlaenge = 0;
-        d.lphoehe = 0;
-        d.lpabstand = 0;
-        d.grabungsl = 0;
+        d.strlaenge = start.strlaenge;
+        d.lphoehe = start.lphoehe;
+        d.lpabstand = start.lpabstand;
+        d.grabungsl = start.grabungsl;
         break;
     case Pfad::Sanierung:
-        d.anzahllp = 0;
-        d.mast = "nein";
+        d.anzahllp = start.anzahllp;
+        d.mast = start.mast;
         break;
     }
 }
 
-const Eintrittswerte& eintrittswerte(Pfad pfad)
-{
-    return eintrittstabelle[static_cast<int>(pfad)];
-}
-
 void eintrittswerteSetzen(Kalkulationsdaten& d, Pfad pfad)
 {
-    const Eintrittswerte& e = eintrittswerte(pfad);
-    d.leuchtmittel = e.leuchtmittel;
-    d.systemleistung = e.systemleistung;
-    d.wattage = e.wattage;
-    d.lebensdauer = e.lebensdauer;
-    d.lampenpreis = e.lampenpreis;
-    d.einschaltung = e.einschaltung;
-    d.abschaltung = e.abschaltung;
-    d.abschaltdauer = e.abschaltdauer;
-    d.absenkung = e.absenkung;
-    d.strompreis = e.strompreis;
-    if (!e.mitBestand)
+    const Kalkulationsdaten start;
+    d.lampe = &vorgabelampe(lampenauswahl(pfad));
+    d.schaltung = eintrittsschaltung();
+    d.strompreis = start.strompreis;
+    if (pfad != Pfad::Sanierung)
         return;
-    d.einschaltungb = e.einschaltungb;
-    d.abschaltungb = e.abschaltungb;
-    d.abschaltdauerb = e.abschaltdauerb;
-    d.absenkungb = e.absenkungb;
-    d.wattageb = e.wattageb;
-    d.leuchtmittelb = e.leuchtmittelb;
-    d.lebensdauerb = e.lebensdauerb;
+    d.wattageb = start.wattageb;
+    d.bestandslampe = &bestandsvorgabe();
+    d.schaltungb = eintrittsschaltung();
 }
 
 } // namespace grobrechner

@@ -1,77 +1,64 @@
 #pragma once
 
-#include <string>
+#include "lampenkatalog.h"
+#include "pfad.h"
+
+#include <optional>
 
 namespace grobrechner {
 
-// The one calculation record of a run. Screens read and write its fields
-// directly; it carries the inputs of a path from screen to screen. Texts hold
-// the keywords "ja"/"nein", "techn"/"deko" and "dämm"/"astro"; every consumer
-// compares them exactly and treats any other text as the other choice.
-// Amounts are single precision, as the cost models round to float.
-struct Kalkulationsdaten {
-    std::string leuchtenart;   // "techn" or "deko"
-    float strlaenge = 0;       // m
-    float lphoehe = 0;         // m
-    float lpabstand = 0;       // m, municipal road only
-    float anzahllp = 0;        // light points; fractional on the renovation path
-    std::string verteiler;     // new distribution cabinet: "ja" / "nein"
-    std::string mast;          // renovation: existing masts reused: "ja" / "nein"
-    float grabungsl = 0;       // m of digging in asphalt
-    std::string leuchtmittel;  // planned lamp type
-    float wattage = 0;         // W
-    float systemleistung = 0;  // W per light point, lamp plus gear
-    float lebensdauer = 0;     // h
-    float lampenpreis = 0;     // €
-    std::string einschaltung;  // "dämm" or "astro"
-    std::string abschaltung;   // night switch-off: "ja" / "nein"
-    std::string abschaltdauer; // hours per night, kept as typed
-    std::string absenkung;     // night dimming: "ja" / "nein"
-    float strompreis = 0;      // Cent/kWh
-    float wattageb = 0;        // existing installation: W
-    std::string leuchtmittelb;
-    float lebensdauerb = 0;
-    std::string einschaltungb;
-    std::string abschaltungb;
-    std::string abschaltdauerb;
-    std::string absenkungb;
+enum class Leuchtenart { technisch, dekorativ };
+
+// How an installation is switched on and off at dusk and dawn.
+enum class Einschaltung {
+    Daemmerungsschalter, // twilight switch (also time switch or ripple control behind one)
+    Astronomisch,        // astronomical time switch
 };
 
-// The three calculation paths of the main menu.
-enum class Pfad { Landesstrasse, Gemeindestrasse, Sanierung };
-inline constexpr Pfad allePfade[] = {Pfad::Landesstrasse, Pfad::Gemeindestrasse, Pfad::Sanierung};
+// The switching of one installation: the planned one and, on a renovation,
+// the existing one.
+struct Schaltung {
+    Einschaltung einschaltung = Einschaltung::Daemmerungsschalter;
+    bool abschaltung = false;            // switched off at night
+    std::optional<double> abschaltdauer; // hours per night; none until a path enters its operating step
+    bool absenkung = false;              // dimmed at night
 
-// Values of a fresh program start.
-void startwerteSetzen(Kalkulationsdaten& daten);
+    bool operator==(const Schaltung&) const = default;
+};
+
+// The one calculation record of a run: the inputs of a path, carried from its
+// input screens to the computations. A fresh record holds the start values.
+// Amounts are single precision, as the cost models round to float.
+struct Kalkulationsdaten {
+    Leuchtenart leuchtenart = Leuchtenart::technisch;
+    float strlaenge = 0;   // m
+    float lphoehe = 0;     // m
+    float lpabstand = 0;   // m, municipal road only
+    float anzahllp = 0;    // light points; fractional on the renovation path
+    bool verteiler = true; // a new distribution cabinet is built
+    bool mast = false;     // renovation: the existing masts are reused
+    float grabungsl = 0;   // m of digging in asphalt
+
+    // The planned installation: a lamp of the catalogue, never null.
+    const Lampe* lampe = &vorgabelampe(lampenauswahl(Pfad::Gemeindestrasse));
+    Schaltung schaltung;
+    float strompreis = 0; // Cent/kWh, for both installations
+
+    // The existing installation that a renovation replaces.
+    float wattageb = 80; // W per light point, as typed
+    const Bestandslampe* bestandslampe = &bestandsvorgabe(); // never null
+    Schaltung schaltungb;
+
+    bool operator==(const Kalkulationsdaten&) const = default;
+};
 
 // What a path button of the main menu resets before its input screen is used;
 // every other field keeps the value of the previous calculation.
 void pfadZuruecksetzen(Kalkulationsdaten& daten, Pfad pfad);
 
-// The operating fields as a path enters its operating-cost step. They match the
-// choices that a freshly opened operating-cost input shows.
-struct Eintrittswerte {
-    const char* leuchtmittel;
-    float systemleistung;
-    float wattage;
-    float lebensdauer;
-    float lampenpreis;
-    const char* einschaltung;
-    const char* abschaltung;
-    const char* abschaltdauer;
-    const char* absenkung;
-    float strompreis;
-    bool mitBestand; // the existing installation is reset too (renovation)
-    const char* einschaltungb;
-    const char* abschaltungb;
-    const char* abschaltdauerb;
-    const char* absenkungb;
-    float wattageb;
-    const char* leuchtmittelb;
-    float lebensdauerb;
-};
-
-const Eintrittswerte& eintrittswerte(Pfad pfad);
+// The operating fields as a path enters its operating-cost step: the choices a
+// freshly opened operating-cost input shows, a switch-off duration of 6 hours
+// and no price; the renovation resets its existing installation too.
 void eintrittswerteSetzen(Kalkulationsdaten& daten, Pfad pfad);
 
 } // namespace grobrechner

@@ -102,24 +102,16 @@ std::string_view leuchtmitteltyp(const Lampenauswahl& auswahl, const Lampe& lamp
     return lampe.familie == F::CosmoPolis ? auswahl.cosmopolisTyp : lampe.leuchtmittel;
 }
 
-void lampeWaehlen(Kalkulationsdaten& d, const Lampenauswahl& auswahl, const Lampe& lampe)
-{
-    d.leuchtmittel = leuchtmitteltyp(auswahl, lampe);
-    d.systemleistung = lampe.systemleistung;
-    d.wattage = lampe.wattage;
-    d.lebensdauer = lampe.lebensdauer;
-    d.lampenpreis = lampe.lampenpreis;
-}
-
 const Bestandslampe& bestandsvorgabe()
 {
     return Bestandskatalog.front();
 }
 
-void bestandslampeWaehlen(Kalkulationsdaten& d, const Bestandslampe& lampe)
+const Bestandslampe* bestandslampeMitOption(std::string_view option)
 {
-    d.leuchtmittelb = lampe.leuchtmittelb;
-    d.lebensdauerb = lampe.lebensdauerb;
+    const auto it = std::find_if(Bestandskatalog.begin(), Bestandskatalog.end(),
+                                 [&](const Bestandslampe& l) { return l.option == option; });
+    return it != Bestandskatalog.end() ? &*it : nullptr;
 }
 
 } // namespace grobrechner

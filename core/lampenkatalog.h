@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kalkulationsdaten.h"
+#include "pfad.h"
 
 #include <array>
 #include <span>
@@ -18,11 +18,11 @@ struct Lampe {
     std::string_view option;       // objectName of its choice
     Lampenfamilie familie;
     std::string_view beschriftung; // "50 Watt, 4.400 lm"
-    std::string_view leuchtmittel; // as written by the new-construction screens
-    float wattage;
-    float systemleistung;
-    float lebensdauer;
-    float lampenpreis;
+    std::string_view leuchtmittel; // lamp type as the new-construction screens name it
+    float wattage;                 // W, nominal
+    float systemleistung;          // W, lamp and gear
+    float lebensdauer;             // h
+    float lampenpreis;             // € per replacement lamp
 };
 
 // The fifteen lamps in the order they stand on screen: first the left column
@@ -36,18 +36,20 @@ const Lampe* lampeMitOption(std::string_view option);
 struct Bestandslampe {
     std::string_view option;
     std::string_view beschriftung;
-    std::string_view leuchtmittelb;
-    float lebensdauerb;
+    std::string_view leuchtmittelb; // lamp type, in the plural
+    float lebensdauerb;             // h
 };
 
 extern const std::array<Bestandslampe, 6> Bestandskatalog;
+
+const Bestandslampe* bestandslampeMitOption(std::string_view option);
 
 // How one operating-cost input screen shows the catalogue and its switching
 // choices; the screens are generated from this.
 struct Lampenauswahl {
     std::string_view vorgabe;                   // option selected when the screen opens
     std::span<const std::string_view> gesperrt; // options shown disabled
-    std::string_view cosmopolisTyp;             // lamp type text the CosmoPolis rows write
+    std::string_view cosmopolisTyp;             // lamp type text of the CosmoPolis rows
     std::string_view kompaktUeberschrift;       // heading of the compact fluorescent group
     bool abschaltungWaehlbar;                   // false: switch-off frame disabled, nothing selected
     bool neinEmpfohlen;                         // the switch-off "Nein" reads "Nein (empfohlen)"
@@ -60,16 +62,11 @@ int spalte(Lampenfamilie familie); // 0 left, 1 right
 bool waehlbar(const Lampenauswahl& auswahl, const Lampe& lampe);
 const Lampe& vorgabelampe(const Lampenauswahl& auswahl);
 
-// The lamp type text a row writes on the given screen.
+// The lamp type as the screens of a path show it: the renovation names the
+// CosmoPolis lamps in a short form.
 std::string_view leuchtmitteltyp(const Lampenauswahl& auswahl, const Lampe& lampe);
-
-// Writes the five lamp fields of the row and nothing else.
-void lampeWaehlen(Kalkulationsdaten& daten, const Lampenauswahl& auswahl, const Lampe& lampe);
 
 // The existing installation's lamp type selected when the renovation screen opens.
 const Bestandslampe& bestandsvorgabe();
-
-// Writes leuchtmittelb and lebensdauerb and nothing else.
-void bestandslampeWaehlen(Kalkulationsdaten& daten, const Bestandslampe& lampe);
 
 } // namespace grobrechner

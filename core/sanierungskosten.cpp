@@ -52,8 +52,8 @@ Sanierungskosten sanierungskostenBerechnen(const Kalkulationsdaten& daten)
     constexpr double grenze = 100000;
     const double anzahl = std::isnan(daten.anzahllp) ? 0.0 : std::clamp<double>(daten.anzahllp, -grenze, grenze);
     const std::int64_t hundertstel = std::llround(anzahl * 100);
-    const bool techn = daten.leuchtenart == "techn";
-    const bool neueMaste = daten.mast == "nein";
+    const bool techn = daten.leuchtenart == Leuchtenart::technisch;
+    const bool neueMaste = !daten.mast;
 
     Sanierungskosten k;
     for (std::size_t i = 0; i < std::size(postentabelle); ++i) {
@@ -65,7 +65,7 @@ Sanierungskosten sanierungskostenBerechnen(const Kalkulationsdaten& daten)
         else
             k.posten[i] = static_cast<std::int32_t>(halbeZurGeraden(hundertstel * (techn ? p.techn : p.deko), 100));
     }
-    if (daten.verteiler == "ja") {
+    if (daten.verteiler) {
         k.verteilerzahl = static_cast<std::int32_t>(halbeZurGeraden(hundertstel, lichtpunkteJeVerteiler * 100));
         k.posten[verteilerPosten] = k.verteilerzahl * verteilerpreis;
     }

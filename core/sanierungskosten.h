@@ -14,9 +14,7 @@ namespace grobrechner {
 // 500 € for small numbers of light points. The mast terms count only when the
 // existing masts are not reused ("nein"). A new cabinet serves 50 light points:
 // the number of cabinets is N / 50 rounded the same way (25 → 0, 26 → 1,
-// 75 → 2, 125 → 2). Any style other than "techn" is priced as decorative, any
-// mast choice other than "nein" as reused, any cabinet choice other than "ja"
-// as none.
+// 75 → 2, 125 → 2).
 //
 // The count is taken in hundredths, the finest a three-character input can
 // type (",05"), and every product is worked out on that decimal count in whole
@@ -41,6 +39,8 @@ struct Sanierungskosten {
     std::array<std::int32_t, 9> posten{};
     std::int32_t verteilerzahl = 0; // cabinets priced in term 8
     std::int32_t summe = 0;         // the 32-bit sum of the terms
+
+    bool operator==(const Sanierungskosten&) const = default;
 };
 
 Sanierungskosten sanierungskostenBerechnen(const Kalkulationsdaten& daten);

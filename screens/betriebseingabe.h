@@ -23,8 +23,6 @@ public:
     // `preisgrenze`: whether a price of 0 passes.
     Betriebseingabe(const QString& name, Umgebung& umgebung, Untergrenze preisgrenze);
 
-    GeplanteAnlage* anlage() const { return m_anlage; }
-
 protected:
     void vorwaerts() override;
 

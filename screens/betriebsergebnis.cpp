@@ -1,8 +1,6 @@
 #include "betriebsergebnis.h"
 
-#include "betriebskosten.h"
 #include "betriebszahlen.h"
-#include "kalkulationsdaten.h"
 #include "wertetabelle.h"
 
 #include <QGridLayout>
@@ -55,12 +53,12 @@ Betriebsergebnis::Betriebsergebnis(const QString& name, Umgebung& umgebung, cons
     const Betriebszahlen zahlen(tabelle, namen(art.gesamtbeschriftung));
     tabelle.raster()->setRowStretch(tabelle.zeilen(), 1);
 
-    const Kalkulationsdaten& d = daten();
-    anlagenwerteZeigen({wert(Eingabe::Einschaltung), wert(Eingabe::Leuchtmittel),
-                        art.abschaltungGezeigt ? lblabschaltung : nullptr, wert(Eingabe::Absenkung)},
-                       d);
-    wert(Eingabe::Strompreis)->setText(QString::fromStdString(strompreistext(d)));
-    zahlen.zeigen(Betriebskostenrechnung(d));
+    const Betriebstexte texte = betriebstexte(zustand());
+    anlagenwerteZeigen({wert(Eingabe::Einschaltung), wert(Eingabe::Leuchtmittel), lblabschaltung,
+                        wert(Eingabe::Absenkung)},
+                       texte.geplant);
+    wert(Eingabe::Strompreis)->setText(QString::fromStdString(texte.strompreis));
+    zahlen.zeigen(texte.geplant.zahlen);
 }
 
 } // namespace grobrechner

@@ -8,9 +8,9 @@ namespace grobrechner {
 
 // The operating costs of a new installation over 25 years, for a state road
 // (frmbetrkoerg_land) and a municipal road (frmbetrkoerg_gde): the entered
-// values and the eight figures, computed once when the screen is created.
-// Going back to the input closes the screen, so calculating again computes
-// afresh from the record; the result sheet copies the texts shown here.
+// values and the eight figures, as the path worked them out when the screen
+// opened. Going back to the input closes the screen, so calculating again
+// computes afresh from the record.
 class Betriebsergebnis : public Pfadformular {
     Q_OBJECT
 public:
@@ -21,7 +21,7 @@ public:
     struct Art {
         std::vector<Eingabe> eingegeben; // top to bottom
         // A state road is never switched off: its switch-off row is there but
-        // hidden and empty, so it is not printed either.
+        // hidden (and empty), so it is not printed either.
         bool abschaltungGezeigt;
         const char* gesamtbeschriftung; // the caption of the total row
     };

@@ -1,13 +1,9 @@
 #include "betriebszahlen.h"
 
-#include "bestandsrechnung.h"
-#include "betriebskosten.h"
 #include "wertetabelle.h"
-#include "zahlentext.h"
 
 #include <QLabel>
 
-#include <optional>
 #include <string>
 
 namespace grobrechner {
@@ -20,8 +16,8 @@ struct Zeilenbild {
     const char* einheit;
 };
 
-// In the order of Betriebszahlen::Zeile.
-const Zeilenbild zeilenbilder[Betriebszahlen::anzahl] = {
+// In the order of Betriebszeile.
+const Zeilenbild zeilenbilder[betriebszeilen] = {
     {"Betriebsstunden pro Jahr:", "lblbetrstdjahr", "Std."},
     {"Energieverbrauch pro Jahr:", "lblenergiejahr", "kWh/a"},
     {"Energiekosten pro Jahr:", "lblenergiekojahr", "€/a"},
@@ -32,22 +28,17 @@ const Zeilenbild zeilenbilder[Betriebszahlen::anzahl] = {
     {"Betriebskosten gesamt für 25 Jahre (Grobkosten):", "lblbetrkoges", "€"},
 };
 
-using Figuren = std::array<std::optional<double>, Betriebszahlen::anzahl>;
-
-void figurenZeigen(const std::array<QLabel*, Betriebszahlen::anzahl>& werte, const Figuren& figuren)
+void setzen(QLabel* label, const std::string& text)
 {
-    for (int z = 0; z < Betriebszahlen::anzahl; ++z)
-        if (figuren[z])
-            werte[z]->setText(QString::fromStdString(formatGanzzahl(*figuren[z])));
+    if (label)
+        label->setText(QString::fromStdString(text));
 }
-
-QString text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
 
 Betriebszahlen::Betriebszahlen(Wertetabelle& tabelle, const Namen& namen)
 {
-    for (int z = 0; z < anzahl; ++z) {
+    for (int z = 0; z < betriebszeilen; ++z) {
         const Zeilenbild& bild = zeilenbilder[z];
         const bool gesamt = z == Gesamt;
         const std::string wertName = std::string(bild.wertName) + namen.endung;
@@ -57,27 +48,19 @@ Betriebszahlen::Betriebszahlen(Wertetabelle& tabelle, const Namen& namen)
     }
 }
 
-void Betriebszahlen::zeigen(const Betriebskostenergebnis& e) const
+void Betriebszahlen::zeigen(const std::array<std::string, betriebszeilen>& texte) const
 {
-    // The maintenance shows the double product (7 lamp changes at one light
-    // point show "241"), while the total has added it as a float.
-    figurenZeigen(m_werte, {e.betrstdjahr, e.energiejahr, e.energiekojahr, e.energie25, e.energieko25,
-                            e.lampenersko25, e.wartinstko25, e.betrkoges});
+    for (int z = 0; z < betriebszeilen; ++z)
+        setzen(m_werte[z], texte[z]);
 }
 
-void Betriebszahlen::zeigen(const Bestandsergebnis& e) const
+void anlagenwerteZeigen(const Anlagenwerte& l, const Anlagentexte& t)
 {
-    figurenZeigen(m_werte, {e.betrstdjahr, e.energiejahr, e.energiekojahr, e.energie25, e.energieko25,
-                            std::nullopt, e.wartinstko25, e.betrkoges});
-}
-
-void anlagenwerteZeigen(const Anlagenwerte& l, const Kalkulationsdaten& d)
-{
-    l.lbleinschaltung->setText(text(einschaltungstext(d.einschaltung)));
-    l.lblleuchtmittel->setText(text(leuchtmitteltext(d)));
-    if (l.lblabschaltung)
-        l.lblabschaltung->setText(text(d.abschaltung));
-    l.lblabsenkung->setText(text(d.absenkung));
+    setzen(l.lbleinschaltung, t.einschaltung);
+    setzen(l.lblleuchtmittel, t.leuchtmittel);
+    setzen(l.lblabschaltung, t.abschaltung);
+    setzen(l.lblabsenkung, t.absenkung);
+    setzen(l.lblwattage, t.wattage);
 }
 
 } // namespace grobrechner

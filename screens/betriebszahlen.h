@@ -1,5 +1,7 @@
 #pragma once
 
+#include "bildschirmtexte.h"
+
 #include <QString>
 
 #include <array>
@@ -19,10 +21,6 @@ inline constexpr const char* strompreis = "Durchschnittlicher Strompreis:";
 inline constexpr const char* strompreiseinheit = "Cent/kWh";
 } // namespace anlagenbeschriftung
 
-
-struct Bestandsergebnis;
-struct Betriebskostenergebnis;
-struct Kalkulationsdaten;
 class Wertetabelle;
 
 // What the operating-cost results show of an installation: the eight figure
@@ -32,48 +30,33 @@ class Wertetabelle;
 // same everywhere; only the objectNames differ from screen to screen.
 class Betriebszahlen {
 public:
-    enum Zeile {
-        Betriebsstunden,
-        Energiejahr,
-        Energiekostenjahr,
-        Energie25,
-        Energiekosten25,
-        Lampenersatz25,
-        Wartung25,
-        Gesamt,
-    };
-    static constexpr int anzahl = Gesamt + 1;
-
     // The objectNames of one column's labels, in the order of the rows.
     struct Namen {
-        std::array<const char*, anzahl> beschriftung; // unused where the captions are shared
-        std::array<const char*, anzahl> einheit;      // none: the row shows a text of the screen's own
-        const char* endung = "";                      // appended to the value names ("b": existing installation)
-        const char* gesamtbeschriftung = nullptr;     // another caption of the total row
+        std::array<const char*, betriebszeilen> beschriftung; // unused where the captions are shared
+        std::array<const char*, betriebszeilen> einheit;      // none: the row shows a text, not a figure
+        const char* endung = "";                  // appended to the value names ("b": existing installation)
+        const char* gesamtbeschriftung = nullptr; // another caption of the total row
     };
 
     Betriebszahlen(Wertetabelle& tabelle, const Namen& namen);
 
-    void zeigen(const Betriebskostenergebnis& ergebnis) const;
-    // The existing installation has no lamp replacement figure; that row keeps its text.
-    void zeigen(const Bestandsergebnis& ergebnis) const;
-
-    QLabel* wert(Zeile zeile) const { return m_werte.at(static_cast<std::size_t>(zeile)); }
+    void zeigen(const std::array<std::string, betriebszeilen>& texte) const;
+    QLabel* wert(Betriebszeile zeile) const { return m_werte.at(static_cast<std::size_t>(zeile)); }
 
 private:
-    std::array<QLabel*, anzahl> m_werte{};
+    std::array<QLabel*, betriebszeilen> m_werte{};
 };
 
-// The value labels of a planned installation's entered values. A null label is
-// a row the screen keeps empty.
+// The value labels of an installation's entered values. A null label is a row
+// the screen does not have.
 struct Anlagenwerte {
     QLabel* lbleinschaltung;
     QLabel* lblleuchtmittel;
     QLabel* lblabschaltung;
     QLabel* lblabsenkung;
+    QLabel* lblwattage = nullptr; // the existing installation's wattage
 };
 
-// Fills them from the record, in this order.
-void anlagenwerteZeigen(const Anlagenwerte& labels, const Kalkulationsdaten& daten);
+void anlagenwerteZeigen(const Anlagenwerte& labels, const Anlagentexte& texte);
 
 } // namespace grobrechner

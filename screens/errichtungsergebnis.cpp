@@ -1,10 +1,7 @@
 #include "errichtungsergebnis.h"
 
-#include "errichtungskosten.h"
-#include "kalkulationsdaten.h"
-#include "leuchtenwahl.h"
+#include "bildschirmtexte.h"
 #include "wertetabelle.h"
-#include "zahlentext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -16,75 +13,45 @@ namespace grobrechner {
 
 namespace {
 
-// What the rows of the sheet read. The figures that need the costs stay empty
-// when there are none: the record held a height without a spacing, which the
-// input screen does not let through.
-struct Blatt {
-    const Kalkulationsdaten& daten;
-    std::optional<float> abstand;
-    std::optional<Errichtungskosten> kosten;
-};
-
 struct Zeilenbild {
     Wertetabelle::Zeile zeile;
-    QString (*wert)(const Blatt& blatt);
+    std::string Errichtungstexte::*text;
 };
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+using T = Errichtungstexte;
 
 // In the order of Errichtungsergebnis::Zeile.
 const Zeilenbild zeilenbilder[] = {
-    {{"Label4", "Art der Leuchte:", "lblleuchtenart", nullptr, nullptr, false},
-     [](const Blatt& b) { return leuchtenartText(b.daten.leuchtenart); }},
-    {{"Label7", "Sträßenlänge:", "lblstraßenlänge", "Label16", "m", false},
-     [](const Blatt& b) { return text(formatGanzzahl(b.daten.strlaenge)); }},
-    {{"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false},
-     [](const Blatt& b) { return text(formatGanzzahl(b.daten.lphoehe)); }},
-    {{"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m", false},
-     [](const Blatt& b) { return text(zahltext(b.daten.lphoehe)); }},
-    {{"Label9", "Lichtpunktabstand:", "lbllichtpunktabstand", "Label14", "m", false},
-     // A fractional spacing shows as typed ("0,5"), not rounded to "1"; whole
-     // spacings read the same either way.
-     [](const Blatt& b) { return text(zahltext(b.daten.lpabstand)); }},
-    {{"Label10", "Verteilerneuerrichtung:", "lblverteiler", nullptr, nullptr, false},
-     [](const Blatt& b) { return text(b.daten.verteiler); }},
-    {{"Label11", "Grabungslänge im Asphalt:", "lblgrabungslänge", "Label12", "m", false},
-     [](const Blatt& b) { return text(formatGanzzahl(b.daten.grabungsl)); }},
-    {{"Label9", "Lichtpunktabstand:", "lbllpa", "Label14", "m", false},
-     [](const Blatt& b) { return b.abstand ? text(zahltext(*b.abstand)) : QString(); }},
-    {{"Label5", "Anzahl der LP (aufgerundet):", "lblanzahllp", "Label17", "Stk.", false},
-     [](const Blatt& b) { return b.kosten ? text(formatGanzzahl(b.kosten->anzahl)) : QString(); }},
-    {{"Label6", "Errichtungskosten (Grobkosten):", "lblerrko", "Label13", "€", true},
-     [](const Blatt& b) { return b.kosten ? text(formatGanzzahl(b.kosten->summe)) : QString(); }},
+    {{"Label4", "Art der Leuchte:", "lblleuchtenart"}, &T::leuchtenart},
+    {{"Label7", "Sträßenlänge:", "lblstraßenlänge", "Label16", "m"}, &T::strassenlaenge},
+    {{"Label8", "Lichtpunkthöhe:", "lbllichtpunkthöhe", "Label15", "m"}, &T::lichtpunkthoehe},
+    {{"Label9", "Lichtpunktabstand:", "lbllichtpunktabstand", "Label14", "m"}, &T::lichtpunktabstand},
+    {{"Label10", "Verteilerneuerrichtung:", "lblverteiler"}, &T::verteiler},
+    {{"Label11", "Grabungslänge im Asphalt:", "lblgrabungslänge", "Label12", "m"}, &T::grabungslaenge},
+    {{"Label9", "Lichtpunktabstand:", "lbllpa", "Label14", "m"}, &T::lichtpunktabstand},
+    {{"Label5", "Anzahl der LP (aufgerundet):", "lblanzahllp", "Label17", "Stk."}, &T::anzahllp},
+    {{"Label6", "Errichtungskosten (Grobkosten):", "lblerrko", "Label13", "€", true}, &T::errko},
 };
 static_assert(std::size(zeilenbilder) == static_cast<std::size_t>(Errichtungsergebnis::Zeile::Kosten) + 1);
-
-void zeigen(Wertetabelle& tabelle, Errichtungsergebnis::Zeile zeile, const Blatt& blatt)
-{
-    const Zeilenbild& z = zeilenbilder[static_cast<int>(zeile)];
-    tabelle.zeile(z.zeile)->setText(z.wert(blatt));
-}
 
 } // namespace
 
 Errichtungsergebnis::Errichtungsergebnis(const QString& name, Umgebung& umgebung, const Art& art)
     : Pfadformular(name, umgebung)
 {
-    Kalkulationsdaten& d = daten();
-    Blatt blatt{d, art.abstand(d), std::nullopt};
-    if (blatt.abstand) {
-        blatt.kosten = errichtungskostenBerechnen(d, *blatt.abstand);
-        d.anzahllp = static_cast<float>(blatt.kosten->anzahl);
-    }
-
+    const Errichtungstexte texte = errichtungstexte(zustand());
     Wertetabelle tabelle(rahmen().inhalt());
+    const auto zeigen = [&](Zeile z) {
+        const Zeilenbild& b = zeilenbilder[static_cast<int>(z)];
+        tabelle.zeile(b.zeile)->setText(QString::fromStdString(texte.*b.text));
+    };
     tabelle.ueberschrift("Label1", QStringLiteral("Eingegebene Werte"));
     for (Zeile z : art.eingegeben)
-        zeigen(tabelle, z, blatt);
+        zeigen(z);
     tabelle.abstand(16);
     tabelle.ueberschrift("Label3", QStringLiteral("Berechnungsergebnis"));
     for (Zeile z : art.ergebnis)
-        zeigen(tabelle, z, blatt);
+        zeigen(z);
     tabelle.raster()->setRowStretch(tabelle.zeilen(), 1);
 }
 

@@ -2,17 +2,15 @@
 
 #include "pfadformular.h"
 
-#include <optional>
 #include <vector>
 
 namespace grobrechner {
 
 // The construction costs of new lighting, for a state road
-// (frmerrko_neuerrland) and a municipal road (frmerrko_neuerrgde): computed
-// once, when the screen is created, from the record; the number of light
-// points goes back into the record for the operating costs. The figures stay
-// as they are while the screen lives; going back to the input closes it, so
-// calculating again creates it afresh.
+// (frmerrko_neuerrland) and a municipal road (frmerrko_neuerrgde), as the path
+// worked them out when the screen opened. The figures stay as they are while
+// the screen lives; going back to the input closes it, so calculating again
+// creates it afresh.
 class Errichtungsergebnis : public Pfadformular {
     Q_OBJECT
 public:
@@ -20,21 +18,18 @@ public:
     enum class Zeile {
         Leuchtenart,
         Strassenlaenge,
-        LichtpunkthoeheGerundet, // "#,##0"
-        Lichtpunkthoehe,         // as typed: "4,5"
-        Lichtpunktabstand,       // the spacing the user chose, "#,##0"
+        Lichtpunkthoehe,
+        Lichtpunktabstand, // the spacing the user chose, lbllichtpunktabstand
         Verteiler,
         Grabungslaenge,
-        Regelabstand,            // the spacing that follows from the table, lbllpa
+        Regelabstand,      // the spacing that follows from the table, lbllpa
         Anzahl,
         Kosten,
     };
 
-    // What sets the two roads apart: where the spacing comes from (nothing
-    // for a height without a spacing) and which rows stand in the two parts
-    // of the sheet.
+    // What sets the two roads apart: which rows stand in the two parts of
+    // the sheet.
     struct Art {
-        std::optional<float> (*abstand)(const Kalkulationsdaten& daten);
         std::vector<Zeile> eingegeben; // under "Eingegebene Werte"
         std::vector<Zeile> ergebnis;   // under "Berechnungsergebnis"
     };

@@ -4,7 +4,7 @@ namespace grobrechner {
 
 namespace {
 
-const Neuerrichtungsblatt::Art gemeindestrasse{"lbllichtpunktabstand", false, true};
+const Neuerrichtungsblatt::Art gemeindestrasse{false, true};
 
 } // namespace
 

@@ -4,7 +4,7 @@ namespace grobrechner {
 
 namespace {
 
-const Neuerrichtungsblatt::Art landesstrasse{"lbllpa", true, false};
+const Neuerrichtungsblatt::Art landesstrasse{true, false};
 
 } // namespace
 

@@ -1,7 +1,5 @@
 #include "frmerrko_neuerrland.h"
 
-#include "errichtungskosten.h"
-
 namespace grobrechner {
 
 namespace {
@@ -9,8 +7,7 @@ namespace {
 using Z = Errichtungsergebnis::Zeile;
 
 const Errichtungsergebnis::Art landesstrasse{
-    [](const Kalkulationsdaten& d) { return landesstrassenabstand(d.lphoehe, d.leuchtenart); },
-    {Z::Leuchtenart, Z::Strassenlaenge, Z::LichtpunkthoeheGerundet, Z::Verteiler, Z::Grabungslaenge},
+    {Z::Leuchtenart, Z::Strassenlaenge, Z::Lichtpunkthoehe, Z::Verteiler, Z::Grabungslaenge},
     {Z::Regelabstand, Z::Anzahl, Z::Kosten},
 };
 

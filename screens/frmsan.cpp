@@ -25,8 +25,8 @@ frmsan::frmsan(Umgebung& umgebung)
                                  *this, inhalt);
     m_ui->leuchte->addWidget(m_leuchte);
     m_maste = new Optionspaar("Frame3", QStringLiteral("Werden vorhandene Maste weiterverwendet?"),
-                              {"optmastja", QStringLiteral("Ja"), "ja"},
-                              {"optmastnein", QStringLiteral("Nein"), "nein"}, daten().mast, false, inhalt);
+                              {"optmastja", QStringLiteral("Ja")}, {"optmastnein", QStringLiteral("Nein")},
+                              jaNeinFeld(daten().mast), false, inhalt);
     m_verteiler = verteilerwahl(daten().verteiler, inhalt);
     // Side by side in the order the keyboard takes them.
     m_ui->fragen->addWidget(m_verteiler, 1);
@@ -43,8 +43,6 @@ frmsan::frmsan(Umgebung& umgebung)
 }
 
 frmsan::~frmsan() = default;
-
-QLineEdit* frmsan::txtlp() const { return m_ui->txtlp; }
 
 void frmsan::vorwaerts()
 {

@@ -4,8 +4,6 @@
 
 #include <memory>
 
-class QLineEdit;
-
 namespace Ui {
 class frmsanInhalt;
 }
@@ -24,8 +22,6 @@ class frmsan : public Pfadformular {
 public:
     explicit frmsan(Umgebung& umgebung);
     ~frmsan() override;
-
-    QLineEdit* txtlp() const;
 
 protected:
     void vorwaerts() override;

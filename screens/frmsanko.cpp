@@ -1,38 +1,43 @@
 #include "frmsanko.h"
 
-#include "kalkulationsdaten.h"
-#include "leuchtenwahl.h"
-#include "sanierungskosten.h"
+#include "bildschirmtexte.h"
 #include "wertetabelle.h"
-#include "zahlentext.h"
 
 #include <QGridLayout>
 #include <QLabel>
 
 namespace grobrechner {
 
+namespace {
+
+using T = Sanierungstexte;
+
+const struct {
+    Wertetabelle::Zeile zeile;
+    std::string Sanierungstexte::*text;
+} eingegeben[] = {
+    {{"Label4", "Art der Leuchte:", "lblleuchtenart"}, &T::leuchtenart},
+    {{"Label7", "Weiterverwendung der Maste:", "lblmaste"}, &T::maste},
+    {{"Label10", "Verteilerneuerrichtung:", "lblverteiler"}, &T::verteiler},
+    {{"Label11", "Anzahl der zu sanierenden Lichtpunkte:", "lbllp", "Label16", "Stk."}, &T::lp},
+};
+
+const Wertetabelle::Zeile kosten{"Label5", "Sanierungskosten (Grobkosten):", "lblsanko", "Label17", "€", true};
+
+} // namespace
+
 frmsanko::frmsanko(Umgebung& umgebung)
     : Pfadformular(QStringLiteral("frmsanko"), umgebung)
 {
+    const Sanierungstexte texte = sanierungstexte(zustand());
     Wertetabelle tabelle(rahmen().inhalt());
     tabelle.ueberschrift("Label1", QStringLiteral("Eingegebene Werte"));
-    lblleuchtenart = tabelle.text("Label4", QStringLiteral("Art der Leuchte:"), "lblleuchtenart");
-    lblmaste = tabelle.text("Label7", QStringLiteral("Weiterverwendung der Maste:"), "lblmaste");
-    lblverteiler = tabelle.text("Label10", QStringLiteral("Verteilerneuerrichtung:"), "lblverteiler");
-    lbllp = tabelle.zahl("Label11", QStringLiteral("Anzahl der zu sanierenden Lichtpunkte:"), "lbllp", "Label16",
-                         QStringLiteral("Stk."));
+    for (const auto& z : eingegeben)
+        tabelle.zeile(z.zeile)->setText(QString::fromStdString(texte.*z.text));
     tabelle.abstand(16);
     tabelle.ueberschrift("Label3", QStringLiteral("Berechnungsergebnis"));
-    lblsanko = tabelle.zahl("Label5", QStringLiteral("Sanierungskosten (Grobkosten):"), "lblsanko", "Label17",
-                            QStringLiteral("€"), true);
+    tabelle.zeile(kosten)->setText(QString::fromStdString(texte.sanko));
     tabelle.raster()->setRowStretch(tabelle.zeilen(), 1);
-
-    const Kalkulationsdaten& d = daten();
-    lblleuchtenart->setText(leuchtenartText(d.leuchtenart));
-    lbllp->setText(QString::fromStdString(zahltext(d.anzahllp)));
-    lblverteiler->setText(QString::fromStdString(d.verteiler));
-    lblmaste->setText(QString::fromStdString(d.mast));
-    lblsanko->setText(QString::fromStdString(formatGanzzahl(sanierungskostenBerechnen(d).summe)));
 }
 
 } // namespace grobrechner

@@ -2,24 +2,15 @@
 
 #include "pfadformular.h"
 
-class QLabel;
-
 namespace grobrechner {
 
-// The renovation costs: the entered values and the rough total, computed once
-// when the screen opens. Coming back to it shows the same figures; a new input
-// opens it afresh.
+// The renovation costs: the entered values and the rough total, as the path
+// worked them out when the screen opened. Coming back to it shows the same
+// figures; a new input opens it afresh.
 class frmsanko : public Pfadformular {
     Q_OBJECT
 public:
     explicit frmsanko(Umgebung& umgebung);
-
-private:
-    QLabel* lblleuchtenart;
-    QLabel* lblmaste;
-    QLabel* lblverteiler;
-    QLabel* lbllp;
-    QLabel* lblsanko;
 };
 
 } // namespace grobrechner

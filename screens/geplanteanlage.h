@@ -23,7 +23,6 @@ class GeplanteAnlage : public QWidget {
 public:
     GeplanteAnlage(const Lampenauswahl& auswahl, Kalkulationsdaten& daten, QWidget* eltern);
 
-    Leuchtmittelwahl* leuchtmittel() const { return m_leuchtmittel; }
     const Schaltungswahl& schaltung() const { return m_schaltung; }
 
     // The controls in keyboard order.

@@ -1,7 +1,6 @@
 #include "gesamtblatt.h"
 
 #include "klickbar.h"
-#include "navigation.h"
 #include "wertetabelle.h"
 
 #include <QGridLayout>
@@ -36,27 +35,16 @@ Gesamtblatt::Gesamtblatt(const QString& name, Umgebung& umgebung)
     raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
 }
 
-void Gesamtblatt::uebernehmen(int schritt, QLabel* ziel, const char* quelle)
+void Gesamtblatt::zeigen(QLabel* ziel, const std::string& text)
 {
-    if (!ziel)
-        return;
-    const QString name = quelle ? QString::fromUtf8(quelle) : ziel->objectName();
-    QWidget* bildschirm = navigation().schritt(schritt);
-    const QLabel* von = bildschirm ? bildschirm->findChild<QLabel*>(name) : nullptr;
-    ziel->setText(von ? von->text() : QString());
+    ziel->setText(QString::fromStdString(text));
     if (ziel->wordWrap()) {
-        // A wrapping label asks for a narrow column; a copied text stays on one
-        // line unless it is unusually long.
+        // A wrapping label asks for a narrow column; a text stays on one line
+        // unless it is unusually long.
         const QFontMetrics masse = ziel->fontMetrics();
         const int breite = masse.horizontalAdvance(ziel->text()) + masse.averageCharWidth();
         ziel->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 48));
     }
-}
-
-void Gesamtblatt::uebernehmen(int schritt, std::initializer_list<const char*> namen)
-{
-    for (const char* name : namen)
-        uebernehmen(schritt, findChild<QLabel*>(QString::fromUtf8(name)));
 }
 
 void Gesamtblatt::layoutAbschliessen()
@@ -74,18 +62,6 @@ void Gesamtblatt::layoutAbschliessen()
         // At its narrowest every wrapping text takes the most lines.
         block->setMinimumHeight(block->heightForWidth(block->minimumSizeHint().width()));
     }
-}
-
-std::string Gesamtblatt::angezeigt(const char* name) const
-{
-    const QLabel* l = findChild<QLabel*>(QString::fromUtf8(name));
-    return l ? l->text().toStdString() : std::string();
-}
-
-void Gesamtblatt::zeigen(const char* name, const std::string& text)
-{
-    if (QLabel* l = findChild<QLabel*>(QString::fromUtf8(name)))
-        l->setText(QString::fromStdString(text));
 }
 
 } // namespace grobrechner

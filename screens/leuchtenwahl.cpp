@@ -1,5 +1,6 @@
 #include "leuchtenwahl.h"
 
+#include "bildschirmtexte.h"
 #include "formular.h"
 #include "klickbar.h"
 
@@ -9,9 +10,6 @@
 namespace grobrechner {
 
 namespace {
-
-const QString technisch = QStringLiteral("technische Leuchte");
-const QString dekorativ = QStringLiteral("dekorative Leuchte");
 
 KlickLabel* beispiel(const char* name, QWidget* eltern)
 {
@@ -36,9 +34,11 @@ Bild* bild(const char* name, const QString& datei, const QString& beschreibung, 
 
 } // namespace
 
-Leuchtenwahl::Leuchtenwahl(const QString& titel, std::string& leuchtenart, Formular& formular, QWidget* eltern)
-    : Optionspaar("Frame1", titel, {"opttechn", technisch, "techn"},
-                  {"optdeko", dekorativ, "deko"}, leuchtenart, true, eltern)
+Leuchtenwahl::Leuchtenwahl(const QString& titel, Leuchtenart& leuchtenart, Formular& formular, QWidget* eltern)
+    : Optionspaar("Frame1", titel, {"opttechn", QString::fromStdString(leuchtenartText(Leuchtenart::technisch))},
+                  {"optdeko", QString::fromStdString(leuchtenartText(Leuchtenart::dekorativ))},
+                  [&leuchtenart](bool techn) { leuchtenart = techn ? Leuchtenart::technisch : Leuchtenart::dekorativ; },
+                  true, eltern)
     , m_beispielTechn(beispiel("Label1", this))
     , m_beispielDeko(beispiel("Label3", this))
     , m_bildTechn(bild("imatechn", QStringLiteral("leuchte_technisch"), QStringLiteral("Beispiel einer technischen Leuchte"), this))
@@ -59,11 +59,6 @@ Leuchtenwahl::Leuchtenwahl(const QString& titel, std::string& leuchtenart, Formu
     connect(m_beispielDeko, &KlickLabel::geklickt, this, [this] { m_bildDeko->setVisible(m_bildDeko->isHidden()); });
     formular.setHint(m_bildTechn, QStringLiteral("Das ist eine technische Leuchte."));
     formular.setHint(m_bildDeko, QStringLiteral("Das ist eine dekorative Leuchte."));
-}
-
-QString leuchtenartText(const std::string& leuchtenart)
-{
-    return leuchtenart == "deko" ? dekorativ : technisch;
 }
 
 } // namespace grobrechner

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "kalkulationsdaten.h"
 #include "optionspaar.h"
-
-class QLabel;
 
 namespace grobrechner {
 
@@ -11,17 +10,12 @@ class Formular;
 class KlickLabel;
 
 // The luminaire style of the input screens: "technische Leuchte" or
-// "dekorative Leuchte" (writing "techn" or "deko"), each with a "Beispiel"
-// label beside it that shows or hides an example picture.
+// "dekorative Leuchte", each with a "Beispiel" label beside it that shows or
+// hides an example picture.
 class Leuchtenwahl : public Optionspaar {
     Q_OBJECT
 public:
-    Leuchtenwahl(const QString& titel, std::string& leuchtenart, Formular& formular, QWidget* eltern);
-
-    KlickLabel* beispielTechn() const { return m_beispielTechn; }
-    KlickLabel* beispielDeko() const { return m_beispielDeko; }
-    Bild* bildTechn() const { return m_bildTechn; }
-    Bild* bildDeko() const { return m_bildDeko; }
+    Leuchtenwahl(const QString& titel, Leuchtenart& leuchtenart, Formular& formular, QWidget* eltern);
 
 private:
     KlickLabel* m_beispielTechn;
@@ -29,9 +23,5 @@ private:
     Bild* m_bildTechn;
     Bild* m_bildDeko;
 };
-
-// The caption of a style as the result screens echo it: "dekorative Leuchte"
-// for "deko", the technical luminaire for anything else.
-QString leuchtenartText(const std::string& leuchtenart);
 
 } // namespace grobrechner

@@ -1,6 +1,6 @@
 #include "leuchtmittelwahl.h"
 
-#include "lampenkatalog.h"
+#include "kalkulationsdaten.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -59,7 +59,7 @@ Leuchtmittelwahl::Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdat
         QRadioButton* o = option(lampe.option, lampe.beschriftung, this);
         o->setEnabled(waehlbar(auswahl, lampe));
         o->setChecked(&lampe == &vorgabelampe(auswahl));
-        connect(o, &QRadioButton::clicked, this, [&daten, &auswahl, &lampe] { lampeWaehlen(daten, auswahl, lampe); });
+        connect(o, &QRadioButton::clicked, this, [&daten, &lampe] { daten.lampe = &lampe; });
         raster->addWidget(o, zeile[s]++, s);
     }
     raster->setRowStretch(std::max(zeile[0], zeile[1]), 1);
@@ -76,7 +76,7 @@ Bestandsleuchtmittelwahl::Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWi
     for (const Bestandslampe& lampe : Bestandskatalog) {
         QRadioButton* o = option(lampe.option, lampe.beschriftung, this);
         o->setChecked(&lampe == &bestandsvorgabe());
-        connect(o, &QRadioButton::clicked, this, [&daten, &lampe] { bestandslampeWaehlen(daten, lampe); });
+        connect(o, &QRadioButton::clicked, this, [&daten, &lampe] { daten.bestandslampe = &lampe; });
         spalte->addWidget(o);
     }
 }

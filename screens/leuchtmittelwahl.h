@@ -9,9 +9,9 @@ struct Lampenauswahl;
 
 // "Auswahl des Leuchtmittels nach Wattage:" (Frame4): one option per row of the
 // lamp catalogue, generated from it, under the headings of their lamp families
-// in two columns. A click writes the row's five lamp fields. The screen's
-// selection decides the default row, the rows shown disabled, the CosmoPolis
-// type text and the compact fluorescent heading.
+// in two columns. A click makes the row the planned lamp of the record. The
+// screen's selection decides the default row, the rows shown disabled and the
+// compact fluorescent heading.
 class Leuchtmittelwahl : public QGroupBox {
     Q_OBJECT
 public:
@@ -19,7 +19,7 @@ public:
 };
 
 // "Verwendetes Leuchtmittel:" (Frame8): the lamp types of an existing
-// installation; a click writes its type and lamp life.
+// installation; a click makes the type the existing one of the record.
 class Bestandsleuchtmittelwahl : public QGroupBox {
     Q_OBJECT
 public:

@@ -16,9 +16,6 @@ public:
     virtual void zurueck(QWidget& von) = 0;
     // Shows the main menu and closes every screen of the path.
     virtual void hauptmenue(QWidget& von) = 0;
-    // The screen of step 1 to 5 of the current path, or null when it is closed;
-    // the result sheets read the figures of the earlier, hidden steps.
-    virtual QWidget* schritt(int nummer) const = 0;
 };
 
 } // namespace grobrechner

@@ -13,13 +13,11 @@ class Neuerrichtungsblatt : public Gesamtblatt {
 public:
     // What sets the two roads apart.
     struct Art {
-        // The construction result's label with the spacing: on a state road it
-        // follows from the height and stands under "Berechnungsergebnis", on a
-        // municipal road the user enters it.
-        const char* abstandQuelle;
+        // On a state road the spacing follows from the height and stands under
+        // "Berechnungsergebnis"; on a municipal road the user enters it.
         bool abstandIstErgebnis;
-        // A state road is never switched off: its switch-off row is there, and
-        // filled, but hidden.
+        // A state road is never switched off: its switch-off row is there but
+        // hidden.
         bool abschaltungGezeigt;
     };
 

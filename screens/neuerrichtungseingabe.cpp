@@ -40,6 +40,10 @@ Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umge
 {
     QWidget* inhalt = rahmen().inhalt();
     m_ui->setupUi(inhalt);
+    // The controls keep their German names; the C++ members are plain ASCII.
+    m_ui->txtstrassenlaenge->setObjectName(QStringLiteral("txtstraßenlänge"));
+    m_ui->cbolichtpunkthoehe->setObjectName(QStringLiteral("cbolichtpunkthöhe"));
+    m_ui->txtgrabungslaenge->setObjectName(QStringLiteral("txtgrabungslänge"));
     Kalkulationsdaten& d = daten();
 
     m_leuchtenwahl = new Leuchtenwahl(QStringLiteral("Auswahl der gewünschten Leuchte:"), d.leuchtenart, *this, inhalt);
@@ -48,25 +52,25 @@ Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umge
     m_ui->raster->addWidget(m_verteilerwahl, zeileVerteiler, 0, 1, 3);
 
     for (float hoehe : art.hoehen)
-        m_ui->cbolichtpunkthöhe->addItem(QString::fromStdString(zahltext(hoehe)), hoehe);
-    m_ui->cbolichtpunkthöhe->setCurrentIndex(-1);
-    connect(m_ui->cbolichtpunkthöhe, &QComboBox::activated, this, &Neuerrichtungseingabe::hoeheGewaehlt);
+        m_ui->cbolichtpunkthoehe->addItem(QString::fromStdString(zahltext(hoehe)), hoehe);
+    m_ui->cbolichtpunkthoehe->setCurrentIndex(-1);
+    connect(m_ui->cbolichtpunkthoehe, &QComboBox::activated, this, &Neuerrichtungseingabe::hoeheGewaehlt);
 
     if (art.abstandWaehlbar) {
         abstandszeileAnlegen();
         connect(m_leuchtenwahl, &Optionspaar::gewaehlt, this, &Neuerrichtungseingabe::empfehlungAktualisieren);
     }
 
-    connect(m_ui->txtstraßenlänge, &QLineEdit::textChanged, this, &Neuerrichtungseingabe::erdreichAktualisieren);
-    connect(m_ui->txtgrabungslänge, &QLineEdit::textChanged, this, &Neuerrichtungseingabe::erdreichAktualisieren);
+    connect(m_ui->txtstrassenlaenge, &QLineEdit::textChanged, this, &Neuerrichtungseingabe::erdreichAktualisieren);
+    connect(m_ui->txtgrabungslaenge, &QLineEdit::textChanged, this, &Neuerrichtungseingabe::erdreichAktualisieren);
 
     // Keyboard order: style, street length, height, spacing, cabinet, digging,
     // then the calculate button and "zum Hauptmenü".
-    QList<QWidget*> reihe{m_leuchtenwahl->erste(), m_leuchtenwahl->zweite(), m_ui->txtstraßenlänge,
-                          m_ui->cbolichtpunkthöhe};
+    QList<QWidget*> reihe{m_leuchtenwahl->erste(), m_leuchtenwahl->zweite(), m_ui->txtstrassenlaenge,
+                          m_ui->cbolichtpunkthoehe};
     if (txtlpabstand)
         reihe << txtlpabstand;
-    reihe << m_verteilerwahl->erste() << m_verteilerwahl->zweite() << m_ui->txtgrabungslänge << vorwaertsknopf()
+    reihe << m_verteilerwahl->erste() << m_verteilerwahl->zweite() << m_ui->txtgrabungslaenge << vorwaertsknopf()
           << hauptmenueknopf();
     for (qsizetype i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
@@ -99,7 +103,7 @@ void Neuerrichtungseingabe::abstandszeileAnlegen()
 void Neuerrichtungseingabe::hoeheGewaehlt(int index)
 {
     Kalkulationsdaten& d = daten();
-    d.lphoehe = m_ui->cbolichtpunkthöhe->itemData(index).toFloat();
+    d.lphoehe = m_ui->cbolichtpunkthoehe->itemData(index).toFloat();
     if (!txtlpabstand)
         return;
     // A new height asks for a spacing of its own.
@@ -115,6 +119,7 @@ void Neuerrichtungseingabe::empfehlungAktualisieren()
     if (!zeile)
         return;
     lbllphinweis->setText(QString::fromStdString(empfehlungstext(*zeile, daten().leuchtenart)));
+    m_maximum = zeile->maximum;
     lblmaxlpa->setText(QString::fromStdString(zahltext(zeile->maximum)));
 }
 
@@ -122,7 +127,7 @@ void Neuerrichtungseingabe::erdreichAktualisieren()
 {
     // While either text is not a number, the last figure stays.
     const std::optional<double> erdreich =
-        erdreichlaenge(m_ui->txtstraßenlänge->text().toStdString(), m_ui->txtgrabungslänge->text().toStdString());
+        erdreichlaenge(m_ui->txtstrassenlaenge->text().toStdString(), m_ui->txtgrabungslaenge->text().toStdString());
     if (erdreich)
         m_ui->lbldiffgrab->setText(QString::fromStdString(formatGanzzahl(*erdreich)) + QStringLiteral(" Meter"));
 }
@@ -138,13 +143,13 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
     // Each entry is written as soon as it has passed, so a later failure
     // leaves the earlier ones in the record.
     Kalkulationsdaten& d = daten();
-    const std::optional<float> laenge = zahlPruefen(*this, m_ui->txtstraßenlänge, Untergrenze::UeberNull, eingabeFehlt,
+    const std::optional<float> laenge = zahlPruefen(*this, m_ui->txtstrassenlaenge, Untergrenze::UeberNull, eingabeFehlt,
                                                     QStringLiteral("Bitte geben Sie die Straßenlänge ein!"));
     if (!laenge)
         return false;
     d.strlaenge = *laenge;
 
-    QComboBox* hoehe = m_ui->cbolichtpunkthöhe;
+    QComboBox* hoehe = m_ui->cbolichtpunkthoehe;
     if (hoehe->currentIndex() < 0) {
         eingabeBemaengeln(*this, hoehe, eingabeFehlt, QStringLiteral("Bitte geben Sie die Lichtpunkthöhe ein!"), false);
         return false;
@@ -153,8 +158,7 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
 
     if (txtlpabstand) {
         const std::optional<float> abstand = eingabeLesen(txtlpabstand->text().toStdString(), Untergrenze::UeberNull);
-        const std::optional<double> maximum = zahlAusText(lblmaxlpa->text().toStdString());
-        if (!abstand || !maximum || *abstand > *maximum) {
+        if (!abstand || !m_maximum || *abstand > *m_maximum) {
             eingabeBemaengeln(*this, txtlpabstand, falscheEingabe,
                               QStringLiteral("Bitte geben Sie den korrekten Lichtpunktabstand ein!"));
             return false;
@@ -162,14 +166,14 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
         d.lpabstand = *abstand;
     }
 
-    const std::optional<float> grabung = zahlPruefen(*this, m_ui->txtgrabungslänge, Untergrenze::AbNull, eingabeFehlt,
+    const std::optional<float> grabung = zahlPruefen(*this, m_ui->txtgrabungslaenge, Untergrenze::AbNull, eingabeFehlt,
                                                      QStringLiteral("Bitte geben Sie die Grabungslänge ein!"));
     if (!grabung)
         return false;
     d.grabungsl = *grabung;
     if (d.grabungsl > d.strlaenge) {
         eingabeBemaengeln(
-            *this, m_ui->txtgrabungslänge, falscheEingabe,
+            *this, m_ui->txtgrabungslaenge, falscheEingabe,
             QStringLiteral("Bitte geben Sie eine Grabungslänge ein, die nicht größer als die Straßenlänge ist!"));
         return false;
     }

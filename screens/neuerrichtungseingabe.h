@@ -3,6 +3,7 @@
 #include "pfadformular.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -50,10 +51,11 @@ private:
     Leuchtenwahl* m_leuchtenwahl;
     Optionspaar* m_verteilerwahl;
     // The spacing, its recommendation and the largest spacing accepted;
-    // municipal road only.
+    // municipal road only. The hidden lblmaxlpa shows the maximum too.
     QLineEdit* txtlpabstand = nullptr;
     QLabel* lbllphinweis = nullptr;
     QLabel* lblmaxlpa = nullptr;
+    std::optional<float> m_maximum; // none until a height with a recommendation is chosen
 };
 
 } // namespace grobrechner

@@ -6,7 +6,7 @@
 namespace grobrechner {
 
 Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& erste, const Wahl& zweite,
-                         std::string& feld, bool ersteGewaehlt, QWidget* eltern)
+                         Schreiben schreiben, bool ersteGewaehlt, QWidget* eltern)
     : QGroupBox(titel, eltern)
 {
     setObjectName(QString::fromUtf8(name));
@@ -15,9 +15,8 @@ Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& ers
         auto* o = new QRadioButton(w.text, this);
         o->setObjectName(QString::fromUtf8(w.name));
         spalte->addWidget(o);
-        const std::string wert = w.wert;
-        connect(o, &QRadioButton::clicked, this, [this, &feld, wert, ist1] {
-            feld = wert;
+        connect(o, &QRadioButton::clicked, this, [this, schreiben, ist1] {
+            schreiben(ist1);
             emit gewaehlt(ist1);
         });
         return o;
@@ -27,11 +26,15 @@ Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& ers
     (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true);
 }
 
-Optionspaar* verteilerwahl(std::string& verteiler, QWidget* eltern)
+Optionspaar::Schreiben jaNeinFeld(bool& feld)
 {
-    return new Optionspaar("Frame2", QStringLiteral("Wird der Verteiler neu errichtet?"),
-                           {"optvtja", QStringLiteral("Ja"), "ja"}, {"optvtnein", QStringLiteral("Nein"), "nein"},
-                           verteiler, true, eltern);
+    return [&feld](bool ja) { feld = ja; };
+}
+
+Optionspaar* verteilerwahl(bool& verteiler, QWidget* eltern)
+{
+    return new Optionspaar("Frame2", QStringLiteral("Wird der Verteiler neu errichtet?"), {"optvtja", QStringLiteral("Ja")},
+                           {"optvtnein", QStringLiteral("Nein")}, jaNeinFeld(verteiler), true, eltern);
 }
 
 } // namespace grobrechner

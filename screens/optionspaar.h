@@ -3,27 +3,28 @@
 #include <QGroupBox>
 #include <QString>
 
-#include <string>
+#include <functional>
 
 class QRadioButton;
 
 namespace grobrechner {
 
-// Two options in a captioned frame that write one keyword field of the record
-// at the moment the user clicks one of them (clicking the selected option
-// writes it again). Used for the luminaire style, the cabinet, the masts and
-// the switching choices.
+// Two options in a captioned frame that write one field of the record at the
+// moment the user clicks one of them (clicking the selected option writes it
+// again). Used for the luminaire style, the cabinet, the masts and the
+// switching choices.
 class Optionspaar : public QGroupBox {
     Q_OBJECT
 public:
     struct Wahl {
-        const char* name;    // objectName of the option
-        QString text;        // its caption
-        const char* wert;    // the keyword it writes
+        const char* name; // objectName of the option
+        QString text;     // its caption
     };
+    // Writes the choice into the record: true for the first option.
+    using Schreiben = std::function<void(bool erste)>;
 
     // `erste` starts selected when `ersteGewaehlt` is true, `zweite` otherwise.
-    Optionspaar(const char* name, const QString& titel, const Wahl& erste, const Wahl& zweite, std::string& feld,
+    Optionspaar(const char* name, const QString& titel, const Wahl& erste, const Wahl& zweite, Schreiben schreiben,
                 bool ersteGewaehlt, QWidget* eltern);
 
     QRadioButton* erste() const { return m_erste; }
@@ -38,8 +39,11 @@ private:
     QRadioButton* m_zweite;
 };
 
+// A yes/no field: "Ja" first, writing true.
+Optionspaar::Schreiben jaNeinFeld(bool& feld);
+
 // "Wird der Verteiler neu errichtet?" — Frame2 with optvtja / optvtnein writing
 // `verteiler`; "Ja" starts selected, as the path buttons reset the field.
-Optionspaar* verteilerwahl(std::string& verteiler, QWidget* eltern);
+Optionspaar* verteilerwahl(bool& verteiler, QWidget* eltern);
 
 } // namespace grobrechner

@@ -9,11 +9,14 @@ class QPushButton;
 namespace grobrechner {
 
 struct Kalkulationsdaten;
+struct Pfadzustand;
 class Navigation;
 
-// What every path screen is handed.
+// What every path screen is handed: the record its inputs go into, the figures
+// of the path so far, the way along the path and the world outside.
 struct Umgebung {
     Kalkulationsdaten& daten;
+    const Pfadzustand& zustand;
     Navigation& navigation;
     Dienste& dienste;
 };
@@ -30,6 +33,7 @@ public:
 
     const Pfadbildschirm& beschreibung() const { return m_beschreibung; }
     Kalkulationsdaten& daten() const { return m_umgebung.daten; }
+    const Pfadzustand& zustand() const { return m_umgebung.zustand; }
     Navigation& navigation() const { return m_umgebung.navigation; }
     Dienste& dienste() const { return m_umgebung.dienste; }
 

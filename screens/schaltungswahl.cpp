@@ -3,6 +3,7 @@
 #include "eingabepruefung.h"
 #include "kalkulationsdaten.h"
 #include "zahlenfeld.h"
+#include "zahlentext.h"
 
 #include <QBoxLayout>
 #include <QGridLayout>
@@ -15,17 +16,19 @@ namespace grobrechner {
 using K = Kalkulationsdaten;
 
 const Schaltungsnamen geplanteSchaltung = {
-    "Frame1", "optdämm", "optastro", &K::einschaltung,
+    &K::schaltung,
+    "Frame1", "optdämm", "optastro",
     "Frame3", "optabschaltja", "optabschaltnein", "txtabschaltungdauer", "lblabschaltungdauer",
-    "Abschaltdauer in Stunden pro Tag", &K::abschaltung, &K::abschaltdauer,
-    "Frame2", "optsenkja", "optsenknein", &K::absenkung,
+    "Abschaltdauer in Stunden pro Tag",
+    "Frame2", "optsenkja", "optsenknein",
 };
 
 const Schaltungsnamen bestehendeSchaltung = {
-    "Frame7", "optdammb", "optastrob", &K::einschaltungb,
+    &K::schaltungb,
+    "Frame7", "optdammb", "optastrob",
     "Frame5", "optabschaltjab", "optabschaltneinb", "txtabschaltungbdauer", "lblabschaltungbdauer",
-    "Abschaltdauer des Bestands in Stunden pro Tag", &K::abschaltungb, &K::abschaltdauerb,
-    "Frame6", "optsenkjab", "optsenkneinb", &K::absenkungb,
+    "Abschaltdauer des Bestands in Stunden pro Tag",
+    "Frame6", "optsenkjab", "optsenkneinb",
 };
 
 namespace {
@@ -45,16 +48,14 @@ void unveraendertLassen(QWidget* w)
 
 Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsangebot& angebot,
                                    Kalkulationsdaten& daten, QWidget* eltern)
-    : Optionspaar(n.abschaltFrame, QStringLiteral("Wird Ihre Anlage nachts abgeschalten?"),
-                  {n.optabschaltja, ja, "ja"},
-                  {n.optabschaltnein, angebot.neinEmpfohlen ? QStringLiteral("Nein (empfohlen)") : nein, "nein"},
-                  daten.*n.abschaltung, false, eltern)
-    , m_daten(daten)
-    , m_namen(n)
+    : Optionspaar(n.abschaltFrame, QStringLiteral("Wird Ihre Anlage nachts abgeschalten?"), {n.optabschaltja, ja},
+                  {n.optabschaltnein, angebot.neinEmpfohlen ? QStringLiteral("Nein (empfohlen)") : nein},
+                  jaNeinFeld((daten.*n.schaltung).abschaltung), false, eltern)
+    , m_schaltung(daten.*n.schaltung)
 {
     if (!angebot.waehlbar) {
         // Such an installation is never switched off: nothing is selected and
-        // the record keeps its "nein".
+        // the record keeps its switch-off off.
         for (QRadioButton* o : {erste(), zweite()}) {
             o->setAutoExclusive(false);
             o->setChecked(false);
@@ -98,12 +99,13 @@ bool Abschaltungswahl::dauerUebernehmen(Formular& formular)
 {
     // The record decides, not the field: a text left in a hidden field is
     // never looked at.
-    if (!m_dauer || m_daten.*m_namen.abschaltung != "ja")
+    if (!m_dauer || !m_schaltung.abschaltung)
         return true;
     if (!zahlPruefen(formular, m_dauer, Untergrenze::UeberNull, QStringLiteral("Falsche Eingabe"),
                      QStringLiteral("Bitte geben Sie die korrekte Abschaltdauer pro Tag ein!")))
         return false;
-    m_daten.*m_namen.abschaltdauer = m_dauer->text().toStdString();
+    // The number the text stands for, not the float it was checked as.
+    m_schaltung.abschaltdauer = zahlAusText(m_dauer->text().toStdString());
     return true;
 }
 
@@ -111,15 +113,15 @@ Schaltungswahl::Schaltungswahl(const Schaltungsnamen& n, const Abschaltungsangeb
                                QWidget* eltern, QBoxLayout* spalte)
     : m_einschaltung(new Optionspaar(
           n.einschaltFrame, QStringLiteral("Wie wird Ihre Anlage ein-/ausgeschalten?"),
-          {n.optdaemm, QStringLiteral("Dämmerungsschalter, Zeitschaltuhr, Rundsteuersignal über Dämmerungsschalter"),
-           "dämm"},
-          {n.optastro,
-           QStringLiteral("Astronomische Zeitschaltuhr, Rundsteuersignal über astronomische Zeitschaltuhr"), "astro"},
-          daten.*n.einschaltung, true, eltern))
+          {n.optdaemm, QStringLiteral("Dämmerungsschalter, Zeitschaltuhr, Rundsteuersignal über Dämmerungsschalter")},
+          {n.optastro, QStringLiteral("Astronomische Zeitschaltuhr, Rundsteuersignal über astronomische Zeitschaltuhr")},
+          [&s = daten.*n.schaltung](bool daemm) {
+              s.einschaltung = daemm ? Einschaltung::Daemmerungsschalter : Einschaltung::Astronomisch;
+          },
+          true, eltern))
     , m_abschaltung(new Abschaltungswahl(n, angebot, daten, eltern))
-    , m_absenkung(new Optionspaar(n.senkFrame, QStringLiteral("Wird Ihre Anlage nachts abgesenkt?"),
-                                  {n.optsenkja, ja, "ja"}, {n.optsenknein, nein, "nein"}, daten.*n.absenkung, false,
-                                  eltern))
+    , m_absenkung(new Optionspaar(n.senkFrame, QStringLiteral("Wird Ihre Anlage nachts abgesenkt?"), {n.optsenkja, ja},
+                                  {n.optsenknein, nein}, jaNeinFeld((daten.*n.schaltung).absenkung), false, eltern))
 {
     spalte->addWidget(m_einschaltung);
     spalte->addWidget(m_abschaltung);

@@ -2,9 +2,9 @@
 
 #include "optionspaar.h"
 
-#include <QList>
+#include "kalkulationsdaten.h"
 
-#include <string>
+#include <QList>
 
 class QBoxLayout;
 class QLabel;
@@ -13,17 +13,17 @@ class QLineEdit;
 namespace grobrechner {
 
 class Formular;
-struct Kalkulationsdaten;
 
-// The names and record fields of the three switching frames of one
-// installation: how it is switched, whether it is switched off at night (with
-// the duration) and whether it is dimmed. The planned and the existing
+// The names of the three switching frames of one installation and the record's
+// switching they write: how it is switched, whether it is switched off at night
+// (with the duration) and whether it is dimmed. The planned and the existing
 // installation of a renovation differ only in these.
 struct Schaltungsnamen {
+    Schaltung Kalkulationsdaten::*schaltung;
+
     const char* einschaltFrame;
     const char* optdaemm;
     const char* optastro;
-    std::string Kalkulationsdaten::*einschaltung;
 
     const char* abschaltFrame;
     const char* optabschaltja;
@@ -31,17 +31,14 @@ struct Schaltungsnamen {
     const char* dauerfeld;
     const char* dauerlabel;
     const char* dauerBeschreibung; // accessible name of the duration field
-    std::string Kalkulationsdaten::*abschaltung;
-    std::string Kalkulationsdaten::*abschaltdauer;
 
     const char* senkFrame;
     const char* optsenkja;
     const char* optsenknein;
-    std::string Kalkulationsdaten::*absenkung;
 };
 
 extern const Schaltungsnamen geplanteSchaltung;   // Frame1, Frame3, Frame2
-extern const Schaltungsnamen bestehendeSchaltung; // Frame7, Frame5, Frame6: the "b" fields
+extern const Schaltungsnamen bestehendeSchaltung; // Frame7, Frame5, Frame6: the existing installation
 
 // How a screen offers the night switch-off.
 struct Abschaltungsangebot {
@@ -49,9 +46,9 @@ struct Abschaltungsangebot {
     bool neinEmpfohlen; // "Nein" reads "Nein (empfohlen)"
 };
 
-// "Wird Ihre Anlage nachts abgeschalten?": "Ja" writes "ja", shows the duration
-// field with its unit and puts the focus into it; "Nein" writes "nein" and
-// hides both. A hidden field keeps what was typed.
+// "Wird Ihre Anlage nachts abgeschalten?": "Ja" switches off, shows the
+// duration field with its unit and puts the focus into it; "Nein" hides both.
+// A hidden field keeps what was typed.
 class Abschaltungswahl : public Optionspaar {
     Q_OBJECT
 public:
@@ -60,16 +57,14 @@ public:
 
     // Null when the switch-off cannot be chosen.
     QLineEdit* dauerfeld() const { return m_dauer; }
-    QLabel* dauerlabel() const { return m_einheit; }
 
-    // While the record says "ja": checks the typed duration (more than 0
-    // hours) and stores it as typed. False after a failed check, which has
-    // been reported.
+    // While the record says the installation is switched off: checks the typed
+    // duration (more than 0 hours) and stores it. False after a failed check,
+    // which has been reported.
     bool dauerUebernehmen(Formular& formular);
 
 private:
-    Kalkulationsdaten& m_daten;
-    const Schaltungsnamen& m_namen;
+    Schaltung& m_schaltung;
     QLineEdit* m_dauer = nullptr;
     QLabel* m_einheit = nullptr;
 };
@@ -84,9 +79,7 @@ public:
     Schaltungswahl(const Schaltungswahl&) = delete;
     Schaltungswahl& operator=(const Schaltungswahl&) = delete;
 
-    Optionspaar* einschaltung() const { return m_einschaltung; }
     Abschaltungswahl* abschaltung() const { return m_abschaltung; }
-    Optionspaar* absenkung() const { return m_absenkung; }
 
     // The controls in keyboard order.
     QList<QWidget*> eingabefolge() const;

@@ -1,0 +1,48 @@
+#include "pfadzustand.h"
+
+namespace grobrechner {
+
+namespace {
+
+std::optional<float> abstandFuer(Pfad pfad, const Kalkulationsdaten& d)
+{
+    // The state road takes the spacing from its table; on the municipal road
+    // the user chose it, and the input lets none through that is not above 0.
+    if (pfad == Pfad::Landesstrasse)
+        return landesstrassenabstand(d.lphoehe, d.leuchtenart);
+    return d.lpabstand > 0 ? std::optional<float>(d.lpabstand) : std::nullopt;
+}
+
+} // namespace
+
+void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt)
+{
+    if (schritt == 2 && z.pfad == Pfad::Sanierung) {
+        z.sanierung = Sanierungsstand{d, sanierungskostenBerechnen(d)};
+    } else if (schritt == 2) {
+        Errichtungsstand stand{d, abstandFuer(z.pfad, d), std::nullopt};
+        if (stand.abstand) {
+            stand.kosten = errichtungskostenBerechnen(d, *stand.abstand);
+            d.anzahllp = static_cast<float>(stand.kosten->anzahl);
+            stand.eingaben.anzahllp = d.anzahllp;
+        }
+        z.errichtung = stand;
+    } else if (schritt == 4) {
+        Betriebsstand stand{d, Betriebskostenrechnung(d), std::nullopt};
+        if (z.pfad == Pfad::Sanierung)
+            stand.bestand = Bestandsrechnung(d);
+        z.betrieb = stand;
+    }
+}
+
+void schrittVerwerfen(Pfadzustand& z, int schritt)
+{
+    if (schritt == 2) {
+        z.errichtung.reset();
+        z.sanierung.reset();
+    } else if (schritt == 4) {
+        z.betrieb.reset();
+    }
+}
+
+} // namespace grobrechner
