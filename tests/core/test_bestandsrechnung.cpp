@@ -19,7 +19,6 @@ namespace {
 Kalkulationsdaten sanierung()
 {
     Kalkulationsdaten d;
-    startwerteSetzen(d);
     eintrittswerteSetzen(d, Pfad::Sanierung);
     d.anzahllp = 40;
     d.strompreis = 15;
@@ -28,10 +27,7 @@ Kalkulationsdaten sanierung()
 
 void astroNeunStundenGedimmt(Kalkulationsdaten& d)
 {
-    d.einschaltungb = d.einschaltung = "astro";
-    d.abschaltungb = d.abschaltung = "ja";
-    d.abschaltdauerb = d.abschaltdauer = "9";
-    d.absenkungb = d.absenkung = "ja";
+    d.schaltungb = d.schaltung = {Einschaltung::Astronomisch, true, 9, true};
 }
 
 using Anzeige = std::array<std::string, 7>;
@@ -78,18 +74,14 @@ TEST(Bestandsrechnung, WorkedExamplesToTheDigit)
 TEST(Bestandsrechnung, ReadsTheExistingInstallationOnly)
 {
     Kalkulationsdaten d = sanierung();
-    d.einschaltung = "astro";
-    d.abschaltung = "ja";
-    d.abschaltdauer = "5";
-    d.absenkung = "ja";
-    d.systemleistung = 170;
-    d.wattage = 150;
-    d.lebensdauerb = 16000;
+    d.schaltung = {Einschaltung::Astronomisch, true, 5, true};
+    d.lampe = lampeMitOption("Option7");
+    d.bestandslampe = bestandslampeMitOption("Option26"); // its life counts for nothing here
     EXPECT_EQ(anzeige(Bestandsrechnung(d)),
               (Anzeige{"4.100", "15.088", "2.263", "377.200", "56.580", "37.720", "94.300"}));
 
-    d.abschaltungb = "ja";
-    d.abschaltdauerb = "2";
+    d.schaltungb.abschaltung = true;
+    d.schaltungb.abschaltdauer = 2;
     EXPECT_EQ(Bestandsrechnung(d).betrstdjahr, 3370);
 }
 
@@ -105,8 +97,8 @@ TEST(Sanierungsvergleich, EqualPowerGivesEqualEnergyButNotEqualTotals)
 {
     Kalkulationsdaten d = sanierung();
     d.wattageb = 100; // 100 W · 1.15 = 115 W per light point
-    lampeWaehlen(d, lampenauswahl(Pfad::Sanierung), *lampeMitOption("Option3"));
-    ASSERT_EQ(d.systemleistung, 115);
+    d.lampe = lampeMitOption("Option3");
+    ASSERT_EQ(d.lampe->systemleistung, 115);
 
     const Bestandsergebnis b = Bestandsrechnung(d);
     const Betriebskostenergebnis n = Betriebskostenrechnung(d);
@@ -136,13 +128,4 @@ TEST(Sanierungsvergleich, PriceZeroLeavesTheDeviationUndefined)
     d.strompreis = 0;
     EXPECT_EQ(formatGanzzahl(Betriebskostenrechnung(d).betrkoges), "20.860");
     EXPECT_EQ(abweichung(d), undefiniert);
-}
-
-TEST(Bestandstexte, LampTypeWithCommaAndWattageAsPlainNumber)
-{
-    Kalkulationsdaten d = sanierung();
-    EXPECT_EQ(bestandsleuchtmitteltext(d), "Quecksilberdampflampen,");
-    EXPECT_EQ(bestandswattagetext(d), "80 Watt");
-    d.wattageb = 125;
-    EXPECT_EQ(bestandswattagetext(d), "125 Watt");
 }

@@ -17,7 +17,6 @@ namespace {
 Kalkulationsdaten beispielA()
 {
     Kalkulationsdaten d;
-    startwerteSetzen(d);
     eintrittswerteSetzen(d, Pfad::Gemeindestrasse);
     d.anzahllp = 40;
     d.strompreis = 15;
@@ -44,22 +43,10 @@ struct Beispiel {
 const Beispiel beispiele[] = {
     {"A", [](Kalkulationsdaten&) {},
      {"4.100", "10.168", "1.525", "254.200", "38.130", "11.200", "9.660", "58.990"}},
-    {"B: astro, 6 h off, dimmed",
-     [](Kalkulationsdaten& d) {
-         d.einschaltung = "astro";
-         d.abschaltung = "ja";
-         d.abschaltdauer = "6";
-         d.absenkung = "ja";
-     },
+    {"B: astro, 6 h off, dimmed", [](Kalkulationsdaten& d) { d.schaltung = {Einschaltung::Astronomisch, true, 6, true}; },
      {"1.710", "2.340", "351", "58.497", "8.775", "3.200", "2.760", "14.735"}},
     // 615 h a year burn, 766.5 h are dimmed: the energy runs negative.
-    {"astro, 9 h off, dimmed",
-     [](Kalkulationsdaten& d) {
-         d.einschaltung = "astro";
-         d.abschaltung = "ja";
-         d.abschaltdauer = "9";
-         d.absenkung = "ja";
-     },
+    {"astro, 9 h off, dimmed", [](Kalkulationsdaten& d) { d.schaltung = {Einschaltung::Astronomisch, true, 9, true}; },
      {"615", "-376", "-56", "-9.393", "-1.409", "1.600", "1.380", "1.571"}},
     {"state road entry lamp",
      [](Kalkulationsdaten& d) {
@@ -86,60 +73,55 @@ TEST(Betriebskostenrechnung, WorkedExamplesToTheDigit)
 
 TEST(Betriebskostenrechnung, BurningHoursFollowSwitchingAndSwitchOff)
 {
+    using E = Einschaltung;
     struct Fall {
-        const char* einschaltung;
-        const char* abschaltung;
-        const char* dauer;
+        Schaltung schaltung;
         float stunden;
     };
     const Fall faelle[] = {
-        {"dämm", "nein", "6", 4100},  {"astro", "nein", "6", 3900}, {"Dämm", "nein", "", 3900},
-        {"", "nein", "", 3900},       {"dämm", "ja", "6", 1910},    {"dämm", "Ja", "6", 4100},
-        {"dämm", "ja", "1,5", 3552.5}, {"dämm", "ja", "0", 4100},
-        // A duration that is no number does not reduce the hours.
-        {"dämm", "ja", "x", 4100},    {"astro", "ja", "", 3900},
+        {{E::Daemmerungsschalter, false, 6, false}, 4100}, {{E::Astronomisch, false, 6, false}, 3900},
+        {{E::Daemmerungsschalter, true, 6, false}, 1910},  {{E::Daemmerungsschalter, true, 1.5, false}, 3552.5},
+        {{E::Daemmerungsschalter, true, 0, false}, 4100},
+        // A switch-off without a duration does not reduce the hours.
+        {{E::Astronomisch, true, std::nullopt, false}, 3900},
     };
     for (const Fall& f : faelle) {
         Kalkulationsdaten d = beispielA();
-        d.einschaltung = f.einschaltung;
-        d.abschaltung = f.abschaltung;
-        d.abschaltdauer = f.dauer;
-        EXPECT_EQ(Betriebskostenrechnung(d).betrstdjahr, f.stunden)
-            << f.einschaltung << '/' << f.abschaltung << '/' << f.dauer;
+        d.schaltung = f.schaltung;
+        EXPECT_EQ(Betriebskostenrechnung(d).betrstdjahr, f.stunden) << f.stunden;
     }
 }
 
 TEST(Betriebskostenrechnung, LampChangesFollowTheDimmedLife)
 {
     struct Fall {
-        const char* einschaltung;
-        const char* absenkung;
+        Einschaltung einschaltung;
+        bool absenkung;
         float lebensdauer;
         float gedimmt;
         float wechsel;
     };
+    using E = Einschaltung;
     const Fall faelle[] = {
-        {"dämm", "nein", 16000, 16000, 7},   // 6.4 → 7
-        {"dämm", "ja", 16000, 22000, 5},     // 4.66 → 5
-        {"dämm", "ja", 12000, 9000, 12},     // 11.39 → 12
-        {"dämm", "ja", 8000, 6500, 16},      // 15.77 → 16
-        {"dämm", "ja", 15000, 12000, 9},     // once only, never on to 9000 h
-        {"dämm", "ja", 7000, 7000, 15},      // not in the table
-        {"dämm", "nein", 15000, 15000, 7},
+        {E::Daemmerungsschalter, false, 16000, 16000, 7}, // 6.4 → 7
+        {E::Daemmerungsschalter, true, 16000, 22000, 5},  // 4.66 → 5
+        {E::Daemmerungsschalter, true, 12000, 9000, 12},  // 11.39 → 12
+        {E::Daemmerungsschalter, true, 8000, 6500, 16},   // 15.77 → 16
+        {E::Daemmerungsschalter, true, 15000, 12000, 9},  // once only, never on to 9000 h
+        {E::Daemmerungsschalter, true, 7000, 7000, 15},   // not in the table
+        {E::Daemmerungsschalter, false, 15000, 15000, 7},
         // A whole-number quotient k still needs k + 1 lamps.
-        {"astro", "ja", 8000, 6500, 16},     // 3900 · 25 / 6500 = 15
-        {"dämm", "nein", 20500, 20500, 6},   // 4100 · 25 / 20500 = 5
+        {E::Astronomisch, true, 8000, 6500, 16},          // 3900 · 25 / 6500 = 15
+        {E::Daemmerungsschalter, false, 20500, 20500, 6}, // 4100 · 25 / 20500 = 5
     };
     for (const Fall& f : faelle) {
-        Kalkulationsdaten d = beispielA();
-        d.einschaltung = f.einschaltung;
-        d.absenkung = f.absenkung;
-        d.lebensdauer = f.lebensdauer;
-        const Betriebskostenergebnis r = Betriebskostenrechnung(d);
+        const Lampendaten lampe{62, f.lebensdauer, 40};
+        const Betriebskostenergebnis r =
+            Betriebskostenrechnung(lampe, {f.einschaltung, false, std::nullopt, f.absenkung}, 40, 15);
         SCOPED_TRACE(f.lebensdauer);
         EXPECT_EQ(r.lebensdauer, f.gedimmt);
         EXPECT_EQ(r.lampenwechsel, f.wechsel);
-        EXPECT_EQ(r.lampenersko25, d.lampenpreis * f.wechsel * d.anzahllp);
+        EXPECT_EQ(r.lampenersko25, 40 * f.wechsel * 40);
     }
 }
 
@@ -158,37 +140,20 @@ TEST(Betriebskostenrechnung, MaintenanceIsShownFromDoubleButAddedAsFloat)
     EXPECT_EQ(formatGanzzahl(r.betrkoges), "522");
 }
 
-TEST(Betriebskostenrechnung, DimmingNeverAccumulatesAndLeavesTheRecordAlone)
+TEST(Betriebskostenrechnung, DimmingNeverAccumulates)
 {
     Kalkulationsdaten d = beispielA();
-    lampeWaehlen(d, lampenauswahl(Pfad::Gemeindestrasse), *lampeMitOption("Option16"));
-    ASSERT_EQ(d.lebensdauer, 15000);
-    d.absenkung = "ja";
+    d.lampe = lampeMitOption("Option16");
+    ASSERT_EQ(d.lampe->lebensdauer, 15000);
+    d.schaltung.absenkung = true;
 
     const Betriebskostenergebnis erstes = Betriebskostenrechnung(d);
     const Betriebskostenergebnis zweites = Betriebskostenrechnung(d);
     EXPECT_EQ(erstes.lebensdauer, 12000);
-    EXPECT_EQ(zweites.lebensdauer, 12000);
-    EXPECT_EQ(anzeige(erstes), anzeige(zweites));
-    EXPECT_EQ(d.lebensdauer, 15000);
+    EXPECT_EQ(zweites, erstes);
 
-    d.absenkung = "nein";
+    d.schaltung.absenkung = false;
     const Betriebskostenergebnis ohne = Betriebskostenrechnung(d);
     EXPECT_EQ(ohne.lebensdauer, 15000);
     EXPECT_EQ(ohne.lampenwechsel, 7); // 4100 · 25 / 15000 = 6.83
-}
-
-TEST(Betriebskostentexte, EnteredValues)
-{
-    Kalkulationsdaten d = beispielA();
-    EXPECT_EQ(leuchtmitteltext(d), "Natriumdampf-Hochdrucklampe,   50 Watt");
-    EXPECT_EQ(strompreistext(d), "15");
-    d.strompreis = 12.5f;
-    EXPECT_EQ(strompreistext(d), "12,5");
-    lampeWaehlen(d, lampenauswahl(Pfad::Sanierung), *lampeMitOption("Option11"));
-    EXPECT_EQ(leuchtmitteltext(d), "Halogen-Metalldampflampe (CP),   45 Watt");
-
-    EXPECT_EQ(einschaltungstext("dämm"), "Dämmerungsschalter, ZSU, RSS über Dämmerungsschalter");
-    for (const char* anders : {"astro", "Dämm", ""})
-        EXPECT_EQ(einschaltungstext(anders), "Astronomische ZSU, RSS über astronomische ZSU") << anders;
 }

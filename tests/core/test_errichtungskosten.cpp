@@ -9,10 +9,12 @@ using namespace grobrechner;
 
 namespace {
 
-Kalkulationsdaten eingaben(float laenge, const char* art, const char* verteiler, float grabung)
+constexpr Leuchtenart T = Leuchtenart::technisch;
+constexpr Leuchtenart D = Leuchtenart::dekorativ;
+
+Kalkulationsdaten eingaben(float laenge, Leuchtenart art, bool verteiler, float grabung)
 {
     Kalkulationsdaten d;
-    startwerteSetzen(d);
     d.strlaenge = laenge;
     d.leuchtenart = art;
     d.verteiler = verteiler;
@@ -23,8 +25,8 @@ Kalkulationsdaten eingaben(float laenge, const char* art, const char* verteiler,
 struct Beispiel {
     const char* name;
     float laenge;
-    const char* art;
-    const char* verteiler;
+    Leuchtenart art;
+    bool verteiler;
     float grabung;
     float abstand;
     double anzahl;
@@ -34,16 +36,16 @@ struct Beispiel {
 
 // The worked examples of both roads, every term and the total as shown.
 const Beispiel beispiele[] = {
-    {"Land 1000 m techn", 1000, "techn", "ja", 200, 30, 34,
+    {"Land 1000 m techn", 1000, T, true, 200, 30, 34,
      {34000, 5440, 1360, 850, 1020, 7500, 58000, 1360}, "109.530"},
-    {"Land 1000 m deko", 1000, "deko", "nein", 0, 25, 41,
+    {"Land 1000 m deko", 1000, D, false, 0, 25, 41,
      {63550, 6560, 1640, 1025, 1230, 0, 40000, 1640}, "115.645"},
-    {"Land 300 m", 300, "techn", "ja", 0, 25, 13, {13000, 2080, 520, 325, 500, 7500, 12000, 520}, "36.445"},
-    {"Land 1500 m", 1500, "techn", "ja", 1500, 40, 38,
+    {"Land 300 m", 300, T, true, 0, 25, 13, {13000, 2080, 520, 325, 500, 7500, 12000, 520}, "36.445"},
+    {"Land 1500 m", 1500, T, true, 1500, 40, 38,
      {38000, 6080, 1520, 950, 1140, 15000, 195000, 1520}, "259.210"},
-    {"Gemeinde 1000 m", 1000, "techn", "ja", 100, 30, 34,
+    {"Gemeinde 1000 m", 1000, T, true, 100, 30, 34,
      {34000, 5440, 1360, 850, 1020, 7500, 49000, 1360}, "100.530"},
-    {"Gemeinde 300 m deko", 300, "deko", "nein", 0, 25, 13,
+    {"Gemeinde 300 m deko", 300, D, false, 0, 25, 13,
      {20150, 2080, 520, 325, 500, 0, 12000, 520}, "36.095"},
 };
 
@@ -63,13 +65,13 @@ TEST(Errichtungskosten, StateRoadExamplesTakeTheirSpacingFromTheTable)
 {
     struct Fall {
         float hoehe;
-        const char* art;
+        Leuchtenart art;
         float abstand;
     };
     // The four state-road examples above: 6 m techn, 6 m deko, 5 m techn, 8 m techn.
-    const Fall faelle[] = {{6, "techn", 30}, {6, "deko", 25}, {5, "techn", 25}, {8, "techn", 40}};
+    const Fall faelle[] = {{6, T, 30}, {6, D, 25}, {5, T, 25}, {8, T, 40}};
     for (const Fall& f : faelle)
-        EXPECT_EQ(landesstrassenabstand(f.hoehe, f.art), f.abstand) << f.hoehe << " " << f.art;
+        EXPECT_EQ(landesstrassenabstand(f.hoehe, f.art), f.abstand) << f.hoehe << " " << (f.art == T);
 }
 
 TEST(Errichtungskosten, FlatAmountsEndAtTwelveAndSixteenLightPoints)
@@ -87,7 +89,7 @@ TEST(Errichtungskosten, FlatAmountsEndAtTwelveAndSixteenLightPoints)
         {160, 17, 680, 510},
     };
     for (const Fall& f : faelle) {
-        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(f.laenge, "techn", "ja", 0), 10);
+        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(f.laenge, T, true, 0), 10);
         EXPECT_EQ(k.anzahl, f.anzahl);
         EXPECT_EQ(k.posten[2], f.posten3) << f.anzahl;
         EXPECT_EQ(k.posten[4], f.posten5) << f.anzahl;
@@ -98,40 +100,32 @@ TEST(Errichtungskosten, OneMoreCabinetForEveryFull1500Metres)
 {
     struct Fall {
         float laenge;
-        const char* verteiler;
+        bool verteiler;
         float posten6;
     };
     const Fall faelle[] = {
-        {1499, "ja", 7500},    {1500, "ja", 15000},  {2999, "ja", 15000}, {3000, "ja", 22500},
-        {1499, "nein", 0},     {1500, "nein", 0},    {1500, "Ja", 0}, // only the exact keyword builds one
+        {1499, true, 7500},    {1500, true, 15000},  {2999, true, 15000}, {3000, true, 22500},
+        {1499, false, 0},     {1500, false, 0},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, "techn", f.verteiler, 0), 30).posten[5], f.posten6)
+        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, f.verteiler, 0), 30).posten[5], f.posten6)
             << f.laenge << " " << f.verteiler;
 }
 
 TEST(Errichtungskosten, DiggingCostsFortyInSoilAndHundredThirtyInAsphalt)
 {
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, "techn", "ja", 800), 30).posten[6], 800 * 130);
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, "techn", "ja", 0), 30).posten[6], 800 * 40);
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, "techn", "ja", 300), 30).posten[6], 500 * 40 + 300 * 130);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 800), 30).posten[6], 800 * 130);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 0), 30).posten[6], 800 * 40);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 300), 30).posten[6], 500 * 40 + 300 * 130);
 }
 
 TEST(Errichtungskosten, DecorativeLuminairesAtFiveMetres)
 {
-    ASSERT_EQ(landesstrassenabstand(5, "deko"), 20);
+    ASSERT_EQ(landesstrassenabstand(5, D), 20);
     // 100 m at 20 m: six light points at 1550 €.
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(100, "deko", "nein", 0), 20);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(100, D, false, 0), 20);
     EXPECT_EQ(k.anzahl, 6);
     EXPECT_EQ(k.posten[0], 6 * 1550);
-}
-
-TEST(Errichtungskosten, AnyStyleButTechnIsPricedAsDecorative)
-{
-    for (const char* art : {"deko", "", "Techn", "techn "}) {
-        EXPECT_EQ(errichtungskostenBerechnen(eingaben(100, art, "nein", 0), 20).posten[0], 6 * 1550) << art;
-        EXPECT_EQ(landesstrassenabstand(6, art), 25) << art;
-    }
 }
 
 TEST(Errichtungskosten, LightPointsAtBothEndsAndAfterEveryFullSpacing)
@@ -151,7 +145,7 @@ TEST(Errichtungskosten, LightPointsAtBothEndsAndAfterEveryFullSpacing)
         {99999, 0.5f, 199999},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, "techn", "nein", 0), f.abstand).anzahl, f.anzahl)
+        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, false, 0), f.abstand).anzahl, f.anzahl)
             << f.laenge << " / " << f.abstand;
 }
 
@@ -159,7 +153,7 @@ TEST(Errichtungskosten, FractionalSpacingAsTyped)
 {
     const std::optional<float> abstand = singleAusText(",5");
     ASSERT_TRUE(abstand);
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(1000, "techn", "ja", 0), *abstand);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(1000, T, true, 0), *abstand);
     EXPECT_EQ(k.anzahl, 2001);
     EXPECT_EQ(k.posten[0], 2001000);
     EXPECT_EQ(k.posten[2], 2001 * 40);
@@ -169,7 +163,7 @@ TEST(Errichtungskosten, EveryTermIsKeptInSinglePrecision)
 {
     // 199 999 light points at 1550 € make 309 998 450 €, which a float holds
     // only to a multiple of 32.
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(99999, "deko", "nein", 0), 0.5f);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(99999, D, false, 0), 0.5f);
     EXPECT_EQ(k.posten[0], static_cast<float>(309998450.0));
     EXPECT_NE(static_cast<double>(k.posten[0]), 309998450.0);
     double summe = 0;
@@ -204,15 +198,15 @@ TEST(Regelabstand, SpacingPerHeightAndStyle)
     const Fall faelle[] = {{5, 25, 20}, {6, 30, 25}, {7, 35, 30}, {8, 40, 35}};
     ASSERT_EQ(regelabstaende().size(), std::size(faelle));
     for (const Fall& f : faelle) {
-        EXPECT_EQ(landesstrassenabstand(f.hoehe, "techn"), f.techn) << f.hoehe;
-        EXPECT_EQ(landesstrassenabstand(f.hoehe, "deko"), f.deko) << f.hoehe;
+        EXPECT_EQ(landesstrassenabstand(f.hoehe, T), f.techn) << f.hoehe;
+        EXPECT_EQ(landesstrassenabstand(f.hoehe, D), f.deko) << f.hoehe;
     }
 }
 
 TEST(Regelabstand, UnknownHeightsHaveNoSpacing)
 {
     for (float hoehe : {0.0f, 4.5f, 5.5f, 9.0f, -6.0f})
-        EXPECT_FALSE(landesstrassenabstand(hoehe, "techn")) << hoehe;
+        EXPECT_FALSE(landesstrassenabstand(hoehe, T)) << hoehe;
 }
 
 TEST(Abstandsempfehlung, TextsAndMaximaOfEveryRow)
@@ -240,9 +234,8 @@ TEST(Abstandsempfehlung, TextsAndMaximaOfEveryRow)
         const Abstandsempfehlung* z = abstandsempfehlung(f.hoehe);
         ASSERT_TRUE(z) << f.hoehe;
         EXPECT_EQ(z->maximum, f.maximum);
-        EXPECT_EQ(empfehlungstext(*z, "techn"), f.techn);
-        EXPECT_EQ(empfehlungstext(*z, "deko"), f.deko);
-        EXPECT_EQ(empfehlungstext(*z, ""), f.deko); // any other style reads the second column
+        EXPECT_EQ(empfehlungstext(*z, T), f.techn);
+        EXPECT_EQ(empfehlungstext(*z, D), f.deko);
     }
 }
 
