@@ -1,34 +1,17 @@
-// Every cost model fed with arbitrary records: the values the input screens
-// allow and far beyond, and arbitrary keywords. Nothing may crash or run into
+// Every cost model and every screen text fed with arbitrary records: the values
+// the input screens allow and far beyond. Nothing may crash or run into
 // undefined behaviour (the sanitizers watch).
-#include "bestandsrechnung.h"
-#include "betriebskosten.h"
-#include "errichtungskosten.h"
+#include "bildschirmtexte.h"
 #include "kalkulationsdaten.h"
-#include "lampenkatalog.h"
-#include "sanierungskosten.h"
-#include "zahlentext.h"
+#include "pfadzustand.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <string>
 
 using namespace grobrechner;
 
 namespace {
-
-std::string stichwort(FuzzedDataProvider& f, const char* a, const char* b)
-{
-    switch (f.ConsumeIntegralInRange(0, 2)) {
-    case 0:
-        return a;
-    case 1:
-        return b;
-    default:
-        return f.ConsumeRandomLengthString(8);
-    }
-}
 
 float zahl(FuzzedDataProvider& f, float bis)
 {
@@ -38,54 +21,49 @@ float zahl(FuzzedDataProvider& f, float bis)
     return f.ConsumeFloatingPoint<float>();
 }
 
+Schaltung schaltung(FuzzedDataProvider& f)
+{
+    Schaltung s;
+    s.einschaltung = f.ConsumeBool() ? Einschaltung::Daemmerungsschalter : Einschaltung::Astronomisch;
+    s.abschaltung = f.ConsumeBool();
+    if (f.ConsumeBool())
+        s.abschaltdauer = f.ConsumeBool() ? f.ConsumeFloatingPointInRange<double>(0, 9) : f.ConsumeFloatingPoint<double>();
+    s.absenkung = f.ConsumeBool();
+    return s;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
     FuzzedDataProvider f(daten, groesse);
     Kalkulationsdaten d;
-    startwerteSetzen(d);
-    d.leuchtenart = stichwort(f, "techn", "deko");
+    d.leuchtenart = f.ConsumeBool() ? Leuchtenart::technisch : Leuchtenart::dekorativ;
     d.strlaenge = zahl(f, 99999);
     d.lphoehe = zahl(f, 8);
     d.lpabstand = zahl(f, 99);
     d.anzahllp = zahl(f, 999);
-    d.verteiler = stichwort(f, "ja", "nein");
-    d.mast = stichwort(f, "ja", "nein");
+    d.verteiler = f.ConsumeBool();
+    d.mast = f.ConsumeBool();
     d.grabungsl = zahl(f, 99999);
-    const Lampe& lampe = Lampenkatalog[f.ConsumeIntegralInRange<std::size_t>(0, Lampenkatalog.size() - 1)];
-    lampeWaehlen(d, lampenauswahl(f.ConsumeBool() ? Pfad::Sanierung : Pfad::Gemeindestrasse), lampe);
-    if (f.ConsumeBool())
-        d.lebensdauer = zahl(f, 30000);
-    d.einschaltung = stichwort(f, "dämm", "astro");
-    d.abschaltung = stichwort(f, "ja", "nein");
-    d.abschaltdauer = f.ConsumeRandomLengthString(4);
-    d.absenkung = stichwort(f, "ja", "nein");
+    d.lampe = &Lampenkatalog[f.ConsumeIntegralInRange<std::size_t>(0, Lampenkatalog.size() - 1)];
+    d.schaltung = schaltung(f);
     d.strompreis = zahl(f, 99);
     d.wattageb = zahl(f, 999);
-    d.einschaltungb = stichwort(f, "dämm", "astro");
-    d.abschaltungb = stichwort(f, "ja", "nein");
-    d.abschaltdauerb = f.ConsumeRandomLengthString(4);
-    d.absenkungb = stichwort(f, "ja", "nein");
+    d.bestandslampe = &Bestandskatalog[f.ConsumeIntegralInRange<std::size_t>(0, Bestandskatalog.size() - 1)];
+    d.schaltungb = schaltung(f);
 
-    const float abstand = zahl(f, 99);
-    if (abstand > 0)
-        (void)errichtungskostenBerechnen(d, abstand);
-    if (const auto regel = landesstrassenabstand(d.lphoehe, d.leuchtenart))
-        (void)errichtungskostenBerechnen(d, *regel);
-    (void)sanierungskostenBerechnen(d);
+    // A lamp of any life, dimmed or not.
+    const Lampendaten lampe{zahl(f, 300), zahl(f, 30000), zahl(f, 200)};
+    (void)Betriebskostenrechnung(lampe, d.schaltung, d.anzahllp, d.strompreis);
 
-    const Betriebskostenergebnis b = Betriebskostenrechnung(d);
-    for (double figur : {double(b.betrstdjahr), double(b.energiejahr), double(b.energiekojahr), double(b.energie25),
-                         double(b.energieko25), double(b.lampenersko25), b.wartinstko25, double(b.betrkoges)})
-        (void)formatGanzzahl(figur);
-    const Bestandsergebnis e = Bestandsrechnung(d);
-    for (float figur : {e.betrstdjahr, e.energiejahr, e.energiekojahr, e.energie25, e.energieko25, e.wartinstko25,
-                        e.betrkoges})
-        (void)formatGanzzahl(figur);
-    (void)leuchtmitteltext(d);
-    (void)strompreistext(d);
-    (void)bestandsleuchtmitteltext(d);
-    (void)bestandswattagetext(d);
+    const Pfad pfad = allePfade[f.ConsumeIntegralInRange<std::size_t>(0, std::size(allePfade) - 1)];
+    Pfadzustand z{pfad};
+    schrittBerechnen(z, d, 2);
+    schrittBerechnen(z, d, 4);
+    if (pfad == Pfad::Sanierung)
+        (void)sanierungsblatttexte(z);
+    else
+        (void)neuerrichtungsblatttexte(z);
     return 0;
 }
