@@ -34,12 +34,6 @@ void Hinweise::setPressHint(QWidget* element, const QString& text)
     element->installEventFilter(this);
 }
 
-QString Hinweise::hintOf(const QWidget* element)
-{
-    const QVariant bewegung = element->property(beiBewegung);
-    return bewegung.isValid() ? bewegung.toString() : element->property(beiDruck).toString();
-}
-
 bool Hinweise::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     const char* art = nullptr;

@@ -23,8 +23,6 @@ public:
     // pressed on them, not when the mouse merely passes over.
     void setPressHint(QWidget* element, const QString& text);
 
-    static QString hintOf(const QWidget* element);
-
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

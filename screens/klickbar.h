@@ -35,7 +35,6 @@ public:
 
     // The picture ":/bilder/<name>.svg"; loaded on first use, not before.
     void setBild(const QString& name);
-    QString bild() const { return m_name; }
     // The size the picture asks for in its layout; by default its own size.
     void setGroesse(const QSize& groesse);
 

@@ -49,8 +49,7 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
 
     auto* kopf = m_kopf = new QHBoxLayout;
     kopf->addStretch(1);
-    m_uhr = new Uhrzeile(m_dienste.jetzt, &fenster);
-    kopf->addWidget(m_uhr);
+    kopf->addWidget(new Uhrzeile(m_dienste.jetzt, &fenster));
     if (a.mitInfo) {
         auto* info = new KlickLabel(&fenster);
         info->setObjectName(QStringLiteral("lblinfo"));

@@ -19,7 +19,6 @@ namespace grobrechner {
 struct Dienste;
 class Bild;
 class KlickLabel;
-class Uhrzeile;
 
 // What the shared frame of one screen looks like.
 struct Ausstattung {
@@ -46,9 +45,7 @@ public:
 
     QWidget* inhalt() const { return m_inhalt; }
     QHBoxLayout* tastenzeile() const { return m_tastenzeile; }
-    QStatusBar* statusleiste() const { return m_statusleiste; }
     Dienste& dienste() const { return m_dienste; }
-    Uhrzeile* uhr() const { return m_uhr; }
 
     void setHint(QWidget* element, const QString& text) { m_hinweise.setHint(element, text); }
     void setPressHint(QWidget* element, const QString& text) { m_hinweise.setPressHint(element, text); }
@@ -72,7 +69,6 @@ private:
     QHBoxLayout* m_kopf = nullptr;
     QWidget* m_inhalt = nullptr;
     QHBoxLayout* m_tastenzeile = nullptr;
-    Uhrzeile* m_uhr = nullptr;
     QPushButton* m_druckknopf = nullptr;
 };
 
