@@ -14,8 +14,9 @@ fehlende_pakete_installieren() {
     done
     [ "${#fehlend[@]}" -gt 0 ] || return 0
     echo "Installiere fehlende Pakete: ${fehlend[*]}"
-    local als_root=()
-    [ "$(id -u)" -eq 0 ] || als_root=(sudo)
+    # sudo drops the environment, so the frontend setting goes through env.
+    local als_root=(env DEBIAN_FRONTEND=noninteractive)
+    [ "$(id -u)" -eq 0 ] || als_root=(sudo "${als_root[@]}")
     "${als_root[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+    "${als_root[@]}" apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
 }
