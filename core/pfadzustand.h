@@ -34,7 +34,12 @@ struct Betriebsstand {
 // what its step holds here; the overall sheet shows both steps, so it reads
 // exactly like the two screens before it.
 struct Pfadzustand {
-    Pfad pfad = Pfad::Landesstrasse;
+    explicit Pfadzustand(Pfad p = Pfad::Landesstrasse)
+        : pfad(p)
+    {
+    }
+
+    Pfad pfad;
     std::optional<Errichtungsstand> errichtung; // step 2 of a new-construction path
     std::optional<Sanierungsstand> sanierung;   // step 2 of the renovation
     std::optional<Betriebsstand> betrieb;       // step 4

@@ -27,24 +27,24 @@ using Einrichtung = void (*)(Kalkulationsdaten&);
 void beispielA(Kalkulationsdaten& d)
 {
     d.anzahllp = 40;
-    d.leuchtmittel = "Natriumdampf-Hochdrucklampe";
-    d.wattage = 50; d.systemleistung = 62; d.lebensdauer = 16000; d.lampenpreis = 40;
-    d.einschaltung = "dämm"; d.abschaltung = "nein"; d.abschaltdauer = "6"; d.absenkung = "nein";
+    d.lampe = lampeMitOption("Option1"); // 62 W, 16000 h, 40 €
+    d.schaltung = {Einschaltung::Daemmerungsschalter, false, 6, false};
     d.strompreis = 15;
-    d.leuchtmittelb = "Quecksilberdampflampen"; d.wattageb = 80;
-    d.einschaltungb = "dämm"; d.abschaltungb = "nein"; d.abschaltdauerb = "6"; d.absenkungb = "nein";
+    d.bestandslampe = bestandslampeMitOption("Option23");
+    d.wattageb = 80;
+    d.schaltungb = d.schaltung;
 }
 // Example B: astronomical switch, 6 h off every night, dimmed.
 void beispielB(Kalkulationsdaten& d)
 {
     beispielA(d);
-    d.einschaltung = "astro"; d.abschaltung = "ja"; d.absenkung = "ja";
+    d.schaltung = {Einschaltung::Astronomisch, true, 6, true};
 }
 // 9 h off leaves fewer burning hours than dimming saves: the consumption is negative.
 void neunStunden(Kalkulationsdaten& d)
 {
     beispielB(d);
-    d.abschaltdauer = "9";
+    d.schaltung.abschaltdauer = 9;
 }
 void ohneStrompreis(Kalkulationsdaten& d)
 {
@@ -54,13 +54,15 @@ void ohneStrompreis(Kalkulationsdaten& d)
 void cosmopolis(Kalkulationsdaten& d)
 {
     beispielA(d);
-    lampeWaehlen(d, lampenauswahl(Pfad::Sanierung), *lampeMitOption("Option12")); // 60 W, 69 W, 12000 h, 103 €
+    d.lampe = lampeMitOption("Option12"); // 60 W, 69 W, 12000 h, 103 €
 }
-// A 15000 h lamp, dimmed: it runs 12000 h, never 9000 h.
+// The 15000 h compact fluorescent lamp (134 W, 79 €), dimmed: it runs 12000 h,
+// never 9000 h.
 void gedimmt15000(Kalkulationsdaten& d)
 {
     beispielA(d);
-    d.lebensdauer = 15000; d.absenkung = "ja";
+    d.lampe = lampeMitOption("Option16");
+    d.schaltung.absenkung = true;
 }
 
 const QStringList zahlnamen{"lblbetrstdjahr", "lblenergiejahr", "lblenergiekojahr", "lblenergie25",
@@ -113,8 +115,11 @@ class BetriebsergebnisTest : public Programmtest {
         const Kalkulationsdaten& d = a->daten();
         tippen(schritt(3), "txtstromko", zahltext(d.strompreis));
         tippen(schritt(3), "txtwattageb", zahltext(d.wattageb));
-        tippen(schritt(3), "txtabschaltungdauer", d.abschaltdauer);
-        tippen(schritt(3), "txtabschaltungbdauer", d.abschaltdauerb);
+        const auto dauer = [](const Schaltung& s) {
+            return s.abschaltdauer ? QString::number(*s.abschaltdauer).toStdString() : std::string();
+        };
+        tippen(schritt(3), "txtabschaltungdauer", dauer(d.schaltung));
+        tippen(schritt(3), "txtabschaltungbdauer", dauer(d.schaltungb));
         schritt(3)->vorwaertsknopf()->click();
         return schritt(4);
     }
@@ -165,7 +170,6 @@ private slots:
                                     "lblstrompreis"}),
                  eingaben);
         QCOMPARE(beschriftungen(s, zahlnamen), zahlen);
-        QCOMPARE(a->daten().lebensdauer, 16000.0f); // dimming leaves the record alone
     }
 
     // Top to bottom, each row's caption, figures and units on one line, left
@@ -296,22 +300,22 @@ private slots:
         QFETCH(Pfad, pfad);
         QPointer<Pfadformular> erstes = ergebnis(pfad, &gedimmt15000);
         QVERIFY(erstes);
-        // 4100 h · 25 / 12000 h → 9 lamp changes; 9000 h would give 12.
+        // 4100 h · 25 / 12000 h → 9 lamp changes at 79 € for 40 light points;
+        // 9000 h would give 12.
         const QStringList lampen{"lbllampenersko25", "lblwartinstko25"};
-        QCOMPARE(beschriftungen(erstes, lampen), (QStringList{"14.400", "12.420"}));
+        QCOMPARE(beschriftungen(erstes, lampen), (QStringList{"28.440", "12.420"}));
 
         erstes->zurueckknopf()->click();
         geschlosseneAufraeumen();
         QVERIFY(erstes.isNull());
-        QCOMPARE(beschriftungen(berechnen(), lampen), (QStringList{"14.400", "12.420"}));
-        QCOMPARE(a->daten().lebensdauer, 15000.0f);
+        QCOMPARE(beschriftungen(berechnen(), lampen), (QStringList{"28.440", "12.420"}));
 
-        // Undimmed at 30 Cent: twice the energy cost of example A, and the
-        // lamp's own 15000 h again (7 changes, not 9).
+        // Undimmed at 30 Cent: 134 W · 4100 h · 40 · 25 years at 0,30 €, and
+        // the lamp's own 15000 h again (7 changes, not 9).
         schritt(4)->zurueckknopf()->click();
         a->daten().strompreis = 30;
-        a->daten().absenkung = "nein";
-        QCOMPARE(beschriftungen(berechnen(), {"lblenergieko25", "lbllampenersko25"}), (QStringList{"76.260", "11.200"}));
+        a->daten().schaltung.absenkung = false;
+        QCOMPARE(beschriftungen(berechnen(), {"lblenergieko25", "lbllampenersko25"}), (QStringList{"164.820", "22.120"}));
     }
 
     void backFromTheSheetShowsTheFiguresUnchanged_data() { calculatingAgainUsesTheRecordAsItStands_data(); }

@@ -130,11 +130,11 @@ private slots:
 
     void startingAPathResetsItsFieldsAfterOpening()
     {
-        a->daten().leuchtenart = "deko";
+        a->daten().leuchtenart = Leuchtenart::dekorativ;
         a->daten().strlaenge = 500;
         a->daten().lpabstand = 30;
         a->folge().starte(Pfad::Landesstrasse);
-        QCOMPARE(a->daten().leuchtenart, "techn");
+        QCOMPARE(a->daten().leuchtenart, Leuchtenart::technisch);
         QCOMPARE(a->daten().strlaenge, 0.0f);
         QCOMPARE(a->daten().lpabstand, 30.0f); // not a field of the state road
     }
@@ -142,35 +142,35 @@ private slots:
     void forwardFromStep2WritesTheEntryValuesEveryTime()
     {
         Pfadformular* zwei = bisSchritt(Pfad::Landesstrasse, 2);
-        a->daten().wattage = 250;
-        a->daten().abschaltdauer = "9";
+        const Lampe* vorgabe = lampeMitOption("Option2");
+        a->daten().lampe = lampeMitOption("Option4");
+        a->daten().schaltung.abschaltdauer = 9;
         zwei->vorwaertsknopf()->click();
-        QCOMPARE(a->daten().wattage, 70.0f);
-        QCOMPARE(a->daten().systemleistung, 83.0f);
-        QCOMPARE(a->daten().abschaltdauer, "6");
+        QCOMPARE(a->daten().lampe, vorgabe);
+        QCOMPARE(a->daten().schaltung.abschaltdauer, std::optional(6.0));
 
         // Back to the result and forward again: the operating step starts over.
-        a->daten().wattage = 150;
+        a->daten().lampe = lampeMitOption("Option5");
         schritt(3)->zurueckknopf()->click();
         zwei->vorwaertsknopf()->click();
-        QCOMPARE(a->daten().wattage, 70.0f);
+        QCOMPARE(a->daten().lampe, vorgabe);
 
         // Forward from the other steps leaves the operating fields alone.
-        a->daten().wattage = 150;
+        a->daten().lampe = lampeMitOption("Option5");
         weiter(schritt(3));
         schritt(4)->vorwaertsknopf()->click();
-        QCOMPARE(a->daten().wattage, 150.0f);
+        QCOMPARE(a->daten().lampe, lampeMitOption("Option5"));
     }
 
     void renovationEntryValuesResetTheExistingInstallation()
     {
         Pfadformular* zwei = bisSchritt(Pfad::Sanierung, 2);
         a->daten().wattageb = 125;
-        a->daten().abschaltdauerb = "2";
+        a->daten().schaltungb.abschaltdauer = 2;
         zwei->vorwaertsknopf()->click();
         QCOMPARE(a->daten().wattageb, 80.0f);
-        QCOMPARE(a->daten().abschaltdauerb, "6");
-        QCOMPARE(a->daten().wattage, 50.0f);
+        QCOMPARE(a->daten().schaltungb.abschaltdauer, std::optional(6.0));
+        QCOMPARE(a->daten().lampe, lampeMitOption("Option1"));
     }
 
     void aNewStepOpensWhereTheOldOneStood()

@@ -1,12 +1,8 @@
-// The overall result sheets: every text copied from the two hidden source
-// screens, the sheets' own figures from the displayed texts, the rows the
+// The overall result sheets: every text as the two result screens before
+// them show it, the sheets' own figures from the displayed texts, the rows the
 // roads differ in, and what going back and forward does to them.
 #include "testhilfen.h"
 
-#include "frmerg_gde.h"
-#include "frmerg_land.h"
-#include "frmerg_san.h"
-#include "navigation.h"
 #include "texte.h"
 
 #include <QGridLayout>
@@ -27,7 +23,7 @@ using namespace grobrechner::test;
 
 namespace {
 
-// A sheet's label and where it takes its text from.
+// A sheet's label and the label of a result screen that shows the same text.
 struct Quelle {
     QByteArray blatt;
     int schritt;
@@ -137,24 +133,24 @@ QLabel* mitText(QWidget* s, const QString& text)
     return gefunden;
 }
 
-// Source screens for a sheet built on its own: plain widgets with the labels given.
-class Quellbildschirme final : public Navigation {
-public:
-    void vor(QWidget&) override {}
-    void zurueck(QWidget&) override {}
-    void hauptmenue(QWidget&) override {}
-    QWidget* schritt(int k) const override { return k == 2 ? zwei.get() : k == 4 ? vier.get() : nullptr; }
-
-    static std::unique_ptr<QWidget> mit(std::initializer_list<std::pair<const char*, const char*>> labels)
-    {
-        auto w = std::make_unique<QWidget>();
-        for (const auto& [name, inhalt] : labels)
-            (new QLabel(QString::fromUtf8(inhalt), w.get()))->setObjectName(QString::fromUtf8(name));
-        return w;
-    }
-
-    std::unique_ptr<QWidget> zwei, vier;
-};
+// Other inputs than the examples, wherever an input screen has the control
+// and offers it: the other answer of every question and other figures.
+void umstellen(QWidget* eingabe)
+{
+    for (const char* name : {"optdeko", "optvtnein", "optmastja", "Option11", "optastro", "optabschaltja", "optsenkja",
+                             "Option27", "optastrob", "optabschaltjab", "optsenkjab"})
+        if (auto* option = finde<QRadioButton>(eingabe, name); option && option->isEnabled())
+            waehlen(option);
+    const std::pair<const char*, const char*> zahlen[] = {
+        {"txtlp", "2,5"}, {"txtabschaltungdauer", "4"}, {"txtabschaltungbdauer", "3"},
+        {"txtwattageb", "125"}, {"txtstromko", "12"},
+    };
+    for (const auto& [name, text] : zahlen)
+        if (auto* feld = finde<QLineEdit>(eingabe, name))
+            feld->setText(QString::fromUtf8(text));
+    if (eingabe->objectName() == QStringLiteral("frmneuerrland"))
+        hoeheWaehlen(eingabe, QStringLiteral("8")); // another spacing from the table
+}
 
 } // namespace
 
@@ -163,11 +159,16 @@ class ErgebnisblattTest : public Programmtest {
 
     // From the main menu to the sheet: 1000 m, 6 m masts (30 m apart on the
     // municipal road), 200 m in asphalt; 30 light points to renovate; 15 Cent/kWh.
-    Pfadformular* blatt(Pfad pfad)
+    // Changed, the inputs differ from these wherever they can.
+    Pfadformular* blatt(Pfad pfad, bool umgestellt = false)
     {
         a->folge().starte(pfad);
-        for (int k = 1; k <= 4; ++k)
-            weiter(schritt(k));
+        for (int k = 1; k <= 4; ++k) {
+            eingabenMachen(schritt(k));
+            if (umgestellt)
+                umstellen(schritt(k));
+            schritt(k)->vorwaertsknopf()->click();
+        }
         return schritt(5);
     }
 
@@ -194,19 +195,30 @@ class ErgebnisblattTest : public Programmtest {
         QCOMPARE(text(s, "lblges"), gruppiert(summe));
     }
 
-private slots:
-    void everyCopiedLabelShowsItsSourceText_data()
+    static void proPfad()
     {
         QTest::addColumn<Pfad>("pfad");
         QTest::newRow("Landesstraße") << Pfad::Landesstrasse;
         QTest::newRow("Gemeindestraße") << Pfad::Gemeindestrasse;
         QTest::newRow("Sanierung") << Pfad::Sanierung;
     }
+
+private slots:
+    void everySheetTextIsTheTextOfItsResultScreen_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<bool>("umgestellt");
+        for (Pfad pfad : allePfade)
+            for (bool umgestellt : {false, true})
+                QTest::addRow("%s%s", qPrintable(pfadbildschirm(pfad, 5).name), umgestellt ? " umgestellt" : "")
+                    << pfad << umgestellt;
+    }
     // And the total adds the two totals as displayed.
-    void everyCopiedLabelShowsItsSourceText()
+    void everySheetTextIsTheTextOfItsResultScreen()
     {
         QFETCH(Pfad, pfad);
-        Pfadformular* s = blatt(pfad);
+        QFETCH(bool, umgestellt);
+        Pfadformular* s = blatt(pfad, umgestellt);
         QVERIFY(s);
         QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, 5).name});
         for (const Quelle& q : quellen(pfad)) {
@@ -218,7 +230,7 @@ private slots:
                      qPrintable(QStringLiteral("%1: »%2« statt »%3«")
                                     .arg(QString::fromUtf8(q.blatt), text(s, q.blatt), erwartet)));
         }
-        if (pfad != Pfad::Sanierung) // the same on both roads
+        if (pfad != Pfad::Sanierung && !umgestellt) // the same on both roads
             QCOMPARE(text(s, "lblerrko"), QStringLiteral("109.530"));
         pruefeSumme(s, pfad == Pfad::Sanierung ? "lblsanko" : "lblerrko");
     }
@@ -244,18 +256,10 @@ private slots:
         QCOMPARE(text(s, "lblges"), QStringLiteral("174.090"));
     }
 
-    void theStateSheetHidesItsSwitchOffRowButStillCopiesIt()
+    void theStateSheetHidesItsSwitchOffRow()
     {
-        a->folge().starte(Pfad::Landesstrasse);
-        for (int k = 1; k <= 3; ++k)
-            weiter(schritt(k));
-        // Whatever the operating result holds there is carried over, shown or not.
-        finde<QLabel>(schritt(4), "lblabschaltung")->setText(QStringLiteral("nein"));
-        schritt(4)->vorwaertsknopf()->click();
-        Pfadformular* land = schritt(5);
-        auto* wert = finde<QLabel>(land, "lblabschaltung");
-        QCOMPARE(wert->text(), QStringLiteral("nein"));
-        QVERIFY(!wert->isVisibleTo(land));
+        Pfadformular* land = blatt(Pfad::Landesstrasse);
+        QVERIFY(!finde<QLabel>(land, "lblabschaltung")->isVisibleTo(land));
         QLabel* beschriftung = mitText(land, QStringLiteral("Anlage wird nachts abgeschalten:"));
         QVERIFY(beschriftung);
         QVERIFY(!beschriftung->isVisibleTo(land));
@@ -443,7 +447,7 @@ private slots:
 
     void backShowsTheOperatingResultUnchangedAndForwardOpensANewSheet_data()
     {
-        everyCopiedLabelShowsItsSourceText_data();
+        proPfad();
     }
     void backShowsTheOperatingResultUnchangedAndForwardOpensANewSheet()
     {
@@ -467,7 +471,7 @@ private slots:
         QCOMPARE(alleTexte(zweites), blattVorher);
     }
 
-    void aNewPriceGivesANewSheetWithNewFigures_data() { everyCopiedLabelShowsItsSourceText_data(); }
+    void aNewPriceGivesANewSheetWithNewFigures_data() { proPfad(); }
     void aNewPriceGivesANewSheetWithNewFigures()
     {
         QFETCH(Pfad, pfad);
@@ -495,7 +499,7 @@ private slots:
         pruefeSumme(s, kosten.toUtf8().constData());
     }
 
-    void mainMenuFromTheSheetClosesAllFiveScreens_data() { everyCopiedLabelShowsItsSourceText_data(); }
+    void mainMenuFromTheSheetClosesAllFiveScreens_data() { proPfad(); }
     void mainMenuFromTheSheetClosesAllFiveScreens()
     {
         QFETCH(Pfad, pfad);
@@ -516,7 +520,7 @@ private slots:
 
     void theDecorativePictureStandsLowerLeftAndShowsTheBackgroundHint_data()
     {
-        everyCopiedLabelShowsItsSourceText_data();
+        proPfad();
     }
     void theDecorativePictureStandsLowerLeftAndShowsTheBackgroundHint()
     {
@@ -549,7 +553,7 @@ private slots:
         }
     }
 
-    void nothingIsClippedAtTheSizeTheSheetOpensWith_data() { everyCopiedLabelShowsItsSourceText_data(); }
+    void nothingIsClippedAtTheSizeTheSheetOpensWith_data() { proPfad(); }
     void nothingIsClippedAtTheSizeTheSheetOpensWith()
     {
         QFETCH(Pfad, pfad);
@@ -564,76 +568,6 @@ private slots:
             QVERIFY2(l->height() >= noetig, qPrintable(l->objectName()));
             if (!l->wordWrap())
                 QVERIFY2(l->width() >= l->fontMetrics().horizontalAdvance(l->text()), qPrintable(l->objectName()));
-        }
-    }
-
-    // Built on its own, a sheet shows what its sources show, whatever that is.
-    void theSheetsReadTheirSourcesByName()
-    {
-        Kalkulationsdaten daten;
-        Quellbildschirme quellen;
-        Umgebung umgebung{daten, quellen, t->dienste};
-        quellen.zwei = Quellbildschirme::mit({{"lblerrko", "1.050.000"}, {"lbllpa", "25"},
-                                              {"lbllichtpunktabstand", "35"}, {"lblverteiler", "nein"}});
-        quellen.vier = Quellbildschirme::mit({{"lblbetrkoges", "250.000"}, {"lblabschaltung", "ja"}});
-
-        frmerg_land land(umgebung);
-        QCOMPARE(text(&land, "lblges"), QStringLiteral("1.300.000"));
-        QCOMPARE(text(&land, "lbllichtpunktabstand"), QStringLiteral("25"));
-        QCOMPARE(text(&land, "lblverteiler"), QStringLiteral("nein"));
-        QCOMPARE(text(&land, "lblabschaltung"), QStringLiteral("ja"));
-        // Labels the sources lack stay empty.
-        QCOMPARE(text(&land, "lblanzahllp"), QString());
-        QCOMPARE(text(&land, "lblenergie25"), QString());
-
-        frmerg_gde gde(umgebung);
-        QCOMPARE(text(&gde, "lbllichtpunktabstand"), QStringLiteral("35"));
-        QCOMPARE(text(&gde, "lblges"), QStringLiteral("1.300.000"));
-
-        // A construction cost of 0 adds nothing.
-        quellen.zwei = Quellbildschirme::mit({{"lblerrko", "0"}});
-        quellen.vier = Quellbildschirme::mit({{"lblbetrkoges", "1.234"}});
-        frmerg_gde null(umgebung);
-        QCOMPARE(text(&null, "lblges"), QStringLiteral("1.234"));
-    }
-
-    void renovationSheetFiguresFromItsSources_data()
-    {
-        QTest::addColumn<QStringList>("quelle"); // lblsanko, lblbetrkogesb, lblbetrkoges
-        QTest::addColumn<QStringList>("erwartet"); // lblges, lblamo, lblgesersp
-        QTest::newRow("Beispiel") << QStringList{"50.000", "94.300", "58.990"}
-                                  << QStringList{"108.990", "35,4", "-14.690"};
-        // Nothing to pay back.
-        QTest::newRow("ohne Sanierungskosten") << QStringList{"0", "94.300", "58.990"}
-                                               << QStringList{"58.990", "0", "35.310"};
-        QTest::newRow("teurer als vorher") << QStringList{"20.000", "50.000", "60.000"}
-                                           << QStringList{"80.000", "-50", "-30.000"};
-        // Equal totals: no saving per year, so no payback time.
-        QTest::newRow("gleiche Betriebskosten") << QStringList{"20.000", "50.000", "50.000"}
-                                                << QStringList{"70.000", "\u2013", "-20.000"};
-        QTest::newRow("ohne Quellen") << QStringList{} << QStringList{"\u2013", "\u2013", "\u2013"};
-    }
-    void renovationSheetFiguresFromItsSources()
-    {
-        QFETCH(QStringList, quelle);
-        QFETCH(QStringList, erwartet);
-        Kalkulationsdaten daten;
-        Quellbildschirme quellen;
-        Umgebung umgebung{daten, quellen, t->dienste};
-        if (!quelle.isEmpty()) {
-            const QByteArray sanko = quelle[0].toUtf8(), kb = quelle[1].toUtf8(), kn = quelle[2].toUtf8();
-            quellen.zwei = Quellbildschirme::mit({{"lblsanko", sanko.constData()}, {"lbllp", "12,5"}});
-            quellen.vier = Quellbildschirme::mit({{"lblbetrkogesb", kb.constData()},
-                                                  {"lblbetrkoges", kn.constData()},
-                                                  {"lbl7", "-1 %"},
-                                                  {"lbllampenersko25b", "Anteilige Lampenersatzkosten"}});
-        }
-        frmerg_san s(umgebung);
-        QCOMPARE((QStringList{text(&s, "lblges"), text(&s, "lblamo"), text(&s, "lblgesersp")}), erwartet);
-        if (!quelle.isEmpty()) {
-            QCOMPARE(text(&s, "lbllp"), QStringLiteral("12,5"));
-            QCOMPARE(text(&s, "lbl7"), QStringLiteral("-1 %"));
-            QCOMPARE(text(&s, "lbllampenersko25b"), QStringLiteral("Anteilige Lampenersatzkosten"));
         }
     }
 };

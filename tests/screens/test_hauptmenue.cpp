@@ -20,10 +20,7 @@ private slots:
     void startsAloneWithTheRecordAtItsStartValues()
     {
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
-        QCOMPARE(a->daten().leuchtenart, "techn");
-        QCOMPARE(a->daten().verteiler, "ja");
-        QCOMPARE(a->daten().leuchtmittelb, "Quecksilberdampflampen");
-        QCOMPARE(a->daten().abschaltdauer, "");
+        QVERIFY(a->daten() == Kalkulationsdaten{});
         QCOMPARE(a->hauptmenue()->windowTitle(), QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
         QCOMPARE(finde<QLabel>(a->hauptmenue(), "Label1")->text(), QStringLiteral("Herzlich Willkommen beim"));
         QCOMPARE(knopf("Command1")->text(), QStringLiteral("Neuerrichtung einer Landesstraße"));

@@ -167,13 +167,13 @@ private slots:
     {
         starte(Pfad::Landesstrasse);
         waehlen(option("optdeko"));
-        QCOMPARE(a->daten().leuchtenart, "deko");
+        QCOMPARE(a->daten().leuchtenart, Leuchtenart::dekorativ);
         waehlen(option("opttechn"));
-        QCOMPARE(a->daten().leuchtenart, "techn");
+        QCOMPARE(a->daten().leuchtenart, Leuchtenart::technisch);
         waehlen(option("optvtnein"));
-        QCOMPARE(a->daten().verteiler, "nein");
+        QVERIFY(!a->daten().verteiler);
         waehlen(option("optvtja"));
-        QCOMPARE(a->daten().verteiler, "ja");
+        QVERIFY(a->daten().verteiler);
         hoeheWaehlen(eingabe(), QStringLiteral("7"));
         QCOMPARE(a->daten().lphoehe, 7.0f);
     }
@@ -558,12 +558,11 @@ private slots:
         QVERIFY(finde<QLabel>(s, "lblerrko")->font().bold());
         QCOMPARE(a->daten().anzahllp, 34.0f);
 
-        a->daten().wattage = 150;
+        a->daten().lampe = lampeMitOption("Option5");
         s->vorwaertsknopf()->click();
         QCOMPARE(sichtbareFenster(), QStringList{"frmbetrko_land"});
-        QCOMPARE(a->daten().wattage, 70.0f);
-        QCOMPARE(a->daten().systemleistung, 83.0f);
-        QCOMPARE(a->daten().abschaltdauer, "6");
+        QCOMPARE(a->daten().lampe, lampeMitOption("Option2"));
+        QCOMPARE(a->daten().schaltung.abschaltdauer, std::optional(6.0));
         QCOMPARE(a->daten().anzahllp, 34.0f);
         // Back from the operating costs: the same figures, not computed again.
         a->daten().strlaenge = 1;
@@ -601,9 +600,8 @@ private slots:
 
         s->vorwaertsknopf()->click();
         QCOMPARE(sichtbareFenster(), QStringList{"frmbetrko_gde"});
-        QCOMPARE(a->daten().wattage, 50.0f);
-        QCOMPARE(a->daten().systemleistung, 62.0f);
-        QCOMPARE(a->daten().abschaltdauer, "6");
+        QCOMPARE(a->daten().lampe, lampeMitOption("Option1"));
+        QCOMPARE(a->daten().schaltung.abschaltdauer, std::optional(6.0));
     }
 
     void workedExamplesOnScreen_data()

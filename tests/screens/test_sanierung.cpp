@@ -23,7 +23,13 @@ const QString fehltText = QStringLiteral("Bitte geben Sie die Anzahl der zu sani
 
 QString text(QWidget* fenster, const char* name) { return finde<QLabel>(fenster, name)->text(); }
 
+// Writes the record's field of one input question: the answer "ja" (for the
+// luminaire: decorative) or the other one.
+using Feld = void (*)(Kalkulationsdaten&, bool ja);
+
 } // namespace
+
+Q_DECLARE_METATYPE(Feld)
 
 class SanierungTest : public Programmtest {
     Q_OBJECT
@@ -77,38 +83,43 @@ private slots:
         QCOMPARE(option("optmastja")->text(), QStringLiteral("Ja"));
         QCOMPARE(option("optmastnein")->text(), QStringLiteral("Nein"));
         // The record agrees with what the screen shows.
-        QCOMPARE(a->daten().leuchtenart, "techn");
-        QCOMPARE(a->daten().mast, "nein");
-        QCOMPARE(a->daten().verteiler, "ja");
+        QCOMPARE(a->daten().leuchtenart, Leuchtenart::technisch);
+        QVERIFY(!a->daten().mast);
+        QVERIFY(a->daten().verteiler);
         QCOMPARE(a->daten().anzahllp, 0.0f);
     }
 
     void optionsWriteTheRecordAtOnce_data()
     {
         QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("feld");
-        QTest::addColumn<QString>("wert");
-        QTest::newRow("optdeko") << "optdeko" << "leuchtenart" << "deko";
-        QTest::newRow("opttechn") << "opttechn" << "leuchtenart" << "techn";
-        QTest::newRow("optmastja") << "optmastja" << "mast" << "ja";
-        QTest::newRow("optmastnein") << "optmastnein" << "mast" << "nein";
-        QTest::newRow("optvtnein") << "optvtnein" << "verteiler" << "nein";
-        QTest::newRow("optvtja") << "optvtja" << "verteiler" << "ja";
+        QTest::addColumn<Feld>("feld");
+        QTest::addColumn<bool>("wert");
+        const Feld deko = [](Kalkulationsdaten& d, bool ja) {
+            d.leuchtenart = ja ? Leuchtenart::dekorativ : Leuchtenart::technisch;
+        };
+        const Feld mast = [](Kalkulationsdaten& d, bool ja) { d.mast = ja; };
+        const Feld verteiler = [](Kalkulationsdaten& d, bool ja) { d.verteiler = ja; };
+        QTest::newRow("optdeko") << "optdeko" << deko << true;
+        QTest::newRow("opttechn") << "opttechn" << deko << false;
+        QTest::newRow("optmastja") << "optmastja" << mast << true;
+        QTest::newRow("optmastnein") << "optmastnein" << mast << false;
+        QTest::newRow("optvtnein") << "optvtnein" << verteiler << false;
+        QTest::newRow("optvtja") << "optvtja" << verteiler << true;
     }
     void optionsWriteTheRecordAtOnce()
     {
         QFETCH(QString, option);
-        QFETCH(QString, feld);
-        QFETCH(QString, wert);
+        QFETCH(Feld, feld);
+        QFETCH(bool, wert);
         Kalkulationsdaten& d = a->daten();
-        std::string& f = feld == "leuchtenart" ? d.leuchtenart : feld == "mast" ? d.mast : d.verteiler;
-        // Something no option writes, so that also a click on the option that
-        // is already selected has to write its keyword again.
-        f = "?";
+        // The record holds the other choice, so that also a click on the
+        // option that is already selected has to write its value again.
+        feld(d, !wert);
+        Kalkulationsdaten erwartet = d;
+        feld(erwartet, wert);
         waehlen(this->option(option.toUtf8().constData()));
-        QCOMPARE(QString::fromStdString(f), wert);
+        QVERIFY(d == erwartet); // and nothing else: the count waits for the check
         QVERIFY(this->option(option.toUtf8().constData())->isChecked());
-        QCOMPARE(d.anzahllp, 0.0f); // the count waits for the check
     }
 
     void exampleLabelsShowAndHideTheirPictures()
@@ -311,9 +322,9 @@ private slots:
         QCOMPARE(txtlp()->text(), QStringLiteral("2,5"));
         for (const char* gewaehlt : {"optdeko", "optmastja", "optvtnein"})
             QVERIFY2(option(gewaehlt)->isChecked(), gewaehlt);
-        QCOMPARE(a->daten().leuchtenart, "deko");
-        QCOMPARE(a->daten().mast, "ja");
-        QCOMPARE(a->daten().verteiler, "nein");
+        QCOMPARE(a->daten().leuchtenart, Leuchtenart::dekorativ);
+        QVERIFY(a->daten().mast);
+        QVERIFY(!a->daten().verteiler);
         QCOMPARE(a->daten().anzahllp, 2.5f);
 
         // A changed choice gives a freshly computed result.
@@ -329,7 +340,7 @@ private slots:
         ko->vorwaertsknopf()->click();
         QCOMPARE(sichtbareFenster(), QStringList{"frmbetrko_san"});
         a->daten().anzahllp = 75;
-        a->daten().leuchtenart = "deko";
+        a->daten().leuchtenart = Leuchtenart::dekorativ;
         schritt(3)->zurueckknopf()->click();
         QCOMPARE(schritt(2), ko);
         QCOMPARE(text(ko, "lblsanko"), QStringLiteral("45.000"));
@@ -342,48 +353,30 @@ private slots:
         Pfadformular* ko = berechnen("optdeko", "optmastja", "optvtnein", QStringLiteral("12"));
         Kalkulationsdaten& d = a->daten();
         // An operating step that was left in another state.
-        d.leuchtmittel = "Halogen-Metalldampflampe";
-        d.systemleistung = 170;
-        d.wattage = 150;
-        d.lebensdauer = 6500;
-        d.lampenpreis = 106;
-        d.einschaltung = "astro";
-        d.abschaltung = "ja";
-        d.abschaltdauer = "8";
-        d.absenkung = "ja";
+        const Schaltung anders{Einschaltung::Astronomisch, true, 8, true};
+        d.lampe = lampeMitOption("Option7");
+        d.schaltung = anders;
         d.strompreis = 18;
-        d.einschaltungb = "astro";
-        d.abschaltungb = "ja";
-        d.abschaltdauerb = "3";
-        d.absenkungb = "ja";
+        d.schaltungb = anders;
         d.wattageb = 125;
-        d.leuchtmittelb = "Leuchtstofflampen";
-        d.lebensdauerb = 12000;
+        d.bestandslampe = bestandslampeMitOption("Option22");
 
         ko->vorwaertsknopf()->click();
         QCOMPARE(sichtbareFenster(), QStringList{"frmbetrko_san"});
         QVERIFY(ko->isHidden());
-        QCOMPARE(d.leuchtmittel, "Natriumdampf-Hochdrucklampe");
-        QCOMPARE(d.systemleistung, 62.0f);
-        QCOMPARE(d.wattage, 50.0f);
-        QCOMPARE(d.lebensdauer, 16000.0f);
-        QCOMPARE(d.lampenpreis, 40.0f);
-        QCOMPARE(d.einschaltung, "dämm");
-        QCOMPARE(d.abschaltung, "nein");
-        QCOMPARE(d.abschaltdauer, "6");
-        QCOMPARE(d.absenkung, "nein");
+        // As the operating screen opens, for both installations: twilight
+        // switch, not switched off (6 h ready for when it is), not dimmed.
+        const Schaltung eintritt{Einschaltung::Daemmerungsschalter, false, 6, false};
+        QCOMPARE(d.lampe, lampeMitOption("Option1"));
+        QVERIFY(d.schaltung == eintritt);
         QCOMPARE(d.strompreis, 0.0f);
-        QCOMPARE(d.einschaltungb, "dämm");
-        QCOMPARE(d.abschaltungb, "nein");
-        QCOMPARE(d.abschaltdauerb, "6");
-        QCOMPARE(d.absenkungb, "nein");
+        QVERIFY(d.schaltungb == eintritt);
         QCOMPARE(d.wattageb, 80.0f);
-        QCOMPARE(d.leuchtmittelb, "Quecksilberdampflampen");
-        QCOMPARE(d.lebensdauerb, 7000.0f);
+        QCOMPARE(d.bestandslampe, bestandslampeMitOption("Option23"));
         // The renovation inputs stay as they were entered.
-        QCOMPARE(d.leuchtenart, "deko");
-        QCOMPARE(d.mast, "ja");
-        QCOMPARE(d.verteiler, "nein");
+        QCOMPARE(d.leuchtenart, Leuchtenart::dekorativ);
+        QVERIFY(d.mast);
+        QVERIFY(!d.verteiler);
         QCOMPARE(d.anzahllp, 12.0f);
     }
 };

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,6 +17,15 @@ class QRadioButton;
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
+
+// A switch-off duration in a failure message: the hours, or "keine" before a
+// path has entered its operating step.
+template <>
+inline char* QTest::toString(const std::optional<double>& stunden)
+{
+    return qstrdup(stunden ? QByteArray::number(*stunden).constData() : "keine");
+}
 
 namespace grobrechner::test {
 
