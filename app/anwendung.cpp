@@ -10,6 +10,7 @@ Anwendung::Anwendung(Dienste dienste)
     , m_folge(std::make_unique<Bildschirmfolge>(m_daten, m_dienste, *m_hauptmenue))
 {
     QObject::connect(m_hauptmenue, &frmgrsbl::pfadGewaehlt, m_folge.get(), &Bildschirmfolge::starte);
+    QObject::connect(m_hauptmenue, &frmgrsbl::preiseGewaehlt, m_hauptmenue, [this] { preiseOeffnen(); });
     // Closing the main menu, by "Beenden" or by its window frame, ends the program.
     QObject::connect(m_hauptmenue, &Formular::schliesst, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -17,7 +18,25 @@ Anwendung::Anwendung(Dienste dienste)
 Anwendung::~Anwendung()
 {
     m_folge.reset();
+    delete m_preise.data();
     delete m_hauptmenue.data();
+}
+
+void Anwendung::preiseOeffnen()
+{
+    if (m_preise)
+        return;
+    // In the main menu's place, as a path's first screen opens; closing it in
+    // any way brings the menu back where it stood.
+    m_preise = new frmpreise(m_dienste);
+    m_preise->resize(m_hauptmenue->size().expandedTo(m_preise->minimumSizeHint()));
+    m_preise->move(m_hauptmenue->pos());
+    QObject::connect(m_preise, &Formular::schliesst, m_hauptmenue, [this](Formular* preise) {
+        m_hauptmenue->move(preise->pos());
+        m_hauptmenue->show();
+    });
+    m_preise->show();
+    m_hauptmenue->hide();
 }
 
 } // namespace grobrechner

@@ -3,6 +3,7 @@
 #include "bildschirmfolge.h"
 #include "dienste.h"
 #include "frmgrsbl.h"
+#include "frmpreise.h"
 #include "kalkulationsdaten.h"
 
 #include <QPointer>
@@ -11,8 +12,8 @@
 
 namespace grobrechner {
 
-// The program: the one calculation record (at its start values), the main menu
-// and the screen graph.
+// The program: the one calculation record (at its start values), the main menu,
+// the screen graph and the price settings, which open in the main menu's place.
 class Anwendung {
 public:
     explicit Anwendung(Dienste dienste);
@@ -22,12 +23,17 @@ public:
     Dienste& dienste() { return m_dienste; }
     frmgrsbl* hauptmenue() const { return m_hauptmenue; }
     Bildschirmfolge& folge() { return *m_folge; }
+    // The price settings while they are open, else null.
+    frmpreise* preisfenster() const { return m_preise; }
 
 private:
+    void preiseOeffnen();
+
     Kalkulationsdaten m_daten;
     Dienste m_dienste;
     QPointer<frmgrsbl> m_hauptmenue;
     std::unique_ptr<Bildschirmfolge> m_folge;
+    QPointer<frmpreise> m_preise;
 };
 
 } // namespace grobrechner

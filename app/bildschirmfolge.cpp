@@ -1,6 +1,7 @@
 #include "bildschirmfolge.h"
 
 #include "formular.h"
+#include "preiseinstellungen.h"
 
 #include <QScopedValueRollback>
 
@@ -24,6 +25,7 @@ void Bildschirmfolge::starte(Pfad pfad)
     schliesseAlle();
     m_pfad = pfad;
     m_zustand = Pfadzustand{pfad};
+    m_preise = preiseinstellungen::lesen();
     Pfadformular* eingabe = erzeuge(1);
     zeige(*eingabe, m_hauptmenue);
     m_hauptmenue.hide();
@@ -76,7 +78,7 @@ int Bildschirmfolge::nummerVon(const QWidget& w) const
 Pfadformular* Bildschirmfolge::erzeuge(int nummer)
 {
     const Pfadbildschirm& b = pfadbildschirm(*m_pfad, nummer);
-    schrittBerechnen(m_zustand, m_daten, nummer);
+    schrittBerechnen(m_zustand, m_daten, nummer, m_preise);
     Pfadformular* neu = bildschirmErzeugen(b.name, m_umgebung);
     m_schritte[nummer - 1] = neu;
     connect(neu, &Formular::schliesst, this, [this](Formular* f) {

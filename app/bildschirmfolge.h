@@ -4,6 +4,7 @@
 #include "navigation.h"
 #include "pfadformular.h"
 #include "pfadzustand.h"
+#include "preise.h"
 
 #include <QObject>
 #include <QPointer>
@@ -24,15 +25,16 @@ class Formular;
 // It also keeps the record in step with the path: a path's start resets its
 // fields, the way into the operating costs writes their entry values, and a
 // result step's figures are worked out as its screen opens and dropped as it
-// closes.
+// closes. A path is priced throughout with the price settings as they stood
+// when it started.
 class Bildschirmfolge : public QObject, public Navigation {
     Q_OBJECT
 public:
     Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue);
     ~Bildschirmfolge() override;
 
-    // Opens step 1 of a path where the main menu stood, hides the menu and
-    // resets the path's fields of the record.
+    // Opens step 1 of a path where the main menu stood, hides the menu,
+    // resets the path's fields of the record and reads the price settings.
     void starte(Pfad pfad);
 
     void vor(QWidget& von) override;
@@ -43,6 +45,7 @@ public:
     Pfadformular* schritt(int nummer) const;
     std::optional<Pfad> pfad() const { return m_pfad; }
     const Pfadzustand& zustand() const { return m_zustand; }
+    const Preise& preise() const { return m_preise; }
 
 private:
     int nummerVon(const QWidget& w) const;
@@ -54,6 +57,7 @@ private:
 
     Kalkulationsdaten& m_daten;
     Pfadzustand m_zustand;
+    Preise m_preise;
     Umgebung m_umgebung;
     QWidget& m_hauptmenue;
     std::optional<Pfad> m_pfad;

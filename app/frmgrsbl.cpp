@@ -79,11 +79,14 @@ frmgrsbl::frmgrsbl(Dienste& dienste)
             QStringLiteral("Öffnet die Kalkulation für die Errichtung einer Landes- bzw. Bundesstraße."));
     setHint(m_ui->Command3, QStringLiteral("Öffnet die Kalkulation für die Errichtung einer Gemeindestraße."));
     setHint(m_ui->Command2, QStringLiteral("Öffnet die Kalkulation für die Sanierung einer Gemeindestraße."));
+    setHint(m_ui->cmdpreise, QStringLiteral("Öffnet die Preise und Kennwerte: eigene Preise, Preisindex und "
+                                            "CO₂-Faktor für die nächsten Berechnungen."));
     setHint(m_ui->Command4, QStringLiteral("Beendet den Grobrechner."));
 
     connect(m_ui->Command1, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Landesstrasse); });
     connect(m_ui->Command3, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Gemeindestrasse); });
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Sanierung); });
+    connect(m_ui->cmdpreise, &QPushButton::clicked, this, &frmgrsbl::preiseGewaehlt);
     connect(m_ui->Command4, &QPushButton::clicked, this, &frmgrsbl::beenden);
     resize(960, 600);
 }

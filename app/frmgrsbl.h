@@ -22,6 +22,8 @@ public:
 signals:
     // The user has confirmed the notes of a path.
     void pfadGewaehlt(Pfad pfad);
+    // The user wants to see or set the prices.
+    void preiseGewaehlt();
 
 private:
     void pfadAnbieten(Pfad pfad);

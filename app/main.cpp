@@ -7,6 +7,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The price settings are kept under these two names.
+    QApplication::setOrganizationName(QStringLiteral("Lumenstelle"));
     QApplication::setApplicationName(QStringLiteral("Grobrechner"));
     QApplication::setApplicationDisplayName(QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
     QApplication::setDesktopFileName(QStringLiteral("example.lumenstelle.Grobrechner"));

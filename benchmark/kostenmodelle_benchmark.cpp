@@ -28,24 +28,27 @@ Kalkulationsdaten beispiel()
 static void BM_Errichtungskosten(benchmark::State& s)
 {
     const Kalkulationsdaten d = beispiel();
+    const Preise preise;
     for (auto _ : s)
-        benchmark::DoNotOptimize(errichtungskostenBerechnen(d, 30));
+        benchmark::DoNotOptimize(errichtungskostenBerechnen(d, 30, preise));
 }
 BENCHMARK(BM_Errichtungskosten);
 
 static void BM_Sanierungskosten(benchmark::State& s)
 {
     const Kalkulationsdaten d = beispiel();
+    const Preise preise;
     for (auto _ : s)
-        benchmark::DoNotOptimize(sanierungskostenBerechnen(d));
+        benchmark::DoNotOptimize(sanierungskostenBerechnen(d, preise));
 }
 BENCHMARK(BM_Sanierungskosten);
 
 static void BM_Betriebskosten(benchmark::State& s)
 {
     const Kalkulationsdaten d = beispiel();
+    const Preise preise;
     for (auto _ : s)
-        benchmark::DoNotOptimize(Betriebskostenrechnung(d));
+        benchmark::DoNotOptimize(Betriebskostenrechnung(d, preise));
 }
 BENCHMARK(BM_Betriebskosten);
 

@@ -8,8 +8,7 @@ namespace grobrechner {
 
 namespace {
 
-// Maintenance and inspection per lamp change and light point, with its surcharge.
-constexpr double wartungJeWechsel = 30;
+// The surcharge on the maintenance and inspection per lamp change.
 constexpr double wartungszuschlag = 1.15;
 
 struct Dimmung {
@@ -17,7 +16,8 @@ struct Dimmung {
     float mit;
 };
 
-// Lives of the catalogue's lamp families without and with night dimming.
+// Lives of the catalogue's lamp families without and with night dimming. An
+// LED's 100 000 h are not in it: dimming does not shorten them.
 constexpr Dimmung dimmtabelle[] = {{16000, 22000}, {12000, 9000}, {8000, 6500}, {15000, 12000}};
 
 } // namespace
@@ -57,8 +57,8 @@ Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Sc
     r.lampenwechsel = n;
 
     const double anzahl = anzahllp;
-    r.lampenersko25 = static_cast<float>(static_cast<double>(lampe.lampenpreis) * n * anzahl);
-    r.wartinstko25 = static_cast<double>(n) * wartungJeWechsel * wartungszuschlag * anzahl;
+    r.lampenersko25 = static_cast<float>(lampe.lampenpreis * n * anzahl);
+    r.wartinstko25 = static_cast<double>(n) * lampe.wartungJeWechsel * wartungszuschlag * anzahl;
 
     const double w = static_cast<float>(r.wartinstko25);
     const double k = e.energieko25;
@@ -67,11 +67,12 @@ Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Sc
     return r;
 }
 
-Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d)
+Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d, const Preise& preise)
 {
     const Lampe& l = *d.lampe;
-    return Betriebskostenrechnung({l.systemleistung, l.lebensdauer, l.lampenpreis}, d.schaltung, d.anzahllp,
-                                  d.strompreis);
+    return Betriebskostenrechnung(
+        {l.systemleistung, l.lebensdauer, preise.lampenpreis(l), preise.indexiert(preise.wartungJeWechsel)},
+        d.schaltung, d.anzahllp, d.strompreis);
 }
 
 } // namespace grobrechner

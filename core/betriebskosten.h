@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kalkulationsdaten.h"
+#include "preise.h"
 
 namespace grobrechner {
 
@@ -22,11 +23,13 @@ struct Betriebskostenergebnis {
     bool operator==(const Betriebskostenergebnis&) const = default;
 };
 
-// What the operating costs need to know of a lamp.
+// What the operating costs need to know of a lamp, and what a lamp change
+// costs at it.
 struct Lampendaten {
-    float systemleistung; // W, lamp and gear
-    float lebensdauer;    // h
-    float lampenpreis;    // € per replacement lamp
+    float systemleistung;    // W, lamp and gear
+    float lebensdauer;       // h
+    double lampenpreis;      // € per replacement lamp
+    double wartungJeWechsel; // € per lamp change and light point, before its surcharge
 };
 
 // Night dimming lengthens or shortens the lamp's own life inside the
@@ -34,8 +37,9 @@ struct Lampendaten {
 // same figures.
 Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Schaltung& schaltung, float anzahllp,
                                               float strompreis);
-// The planned installation of the record.
-Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& daten);
+// The planned installation of the record, at the lamp and maintenance prices
+// of the settings.
+Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& daten, const Preise& preise);
 
 // The lamp life under night dimming; lives outside the table stay as they are.
 float gedimmteLebensdauer(float lebensdauer);

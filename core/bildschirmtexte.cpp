@@ -10,23 +10,53 @@ namespace {
 constexpr const char* lampenersatzImBestand =
     "Anteilige Lampenersatzkosten\nsind in den Wartungs- und\nInstandhaltungskosten enthalten";
 
-std::array<std::string, betriebszeilen> figuren(const Betriebskostenergebnis& e)
+std::array<std::string, betriebszeilen> figuren(const Betriebskostenergebnis& e, float co2faktor)
 {
     // The maintenance shows the double product (7 lamp changes at one light
     // point show "241"), while the total has added it as a float.
-    return {formatGanzzahl(e.betrstdjahr), formatGanzzahl(e.energiejahr), formatGanzzahl(e.energiekojahr),
-            formatGanzzahl(e.energie25),   formatGanzzahl(e.energieko25), formatGanzzahl(e.lampenersko25),
-            formatGanzzahl(e.wartinstko25), formatGanzzahl(e.betrkoges)};
+    return {formatGanzzahl(e.betrstdjahr),  formatGanzzahl(e.energiejahr),   formatGanzzahl(e.energiekojahr),
+            formatGanzzahl(e.energie25),    formatGanzzahl(e.energieko25),   formatGanzzahl(e.lampenersko25),
+            formatGanzzahl(e.wartinstko25), formatGanzzahl(e.betrkoges),     co2text(e.energiejahr, co2faktor),
+            co2text(e.energie25, co2faktor)};
 }
 
-std::array<std::string, betriebszeilen> figuren(const Bestandsergebnis& e)
+std::array<std::string, betriebszeilen> figuren(const Bestandsergebnis& e, float co2faktor)
 {
-    return {formatGanzzahl(e.betrstdjahr), formatGanzzahl(e.energiejahr), formatGanzzahl(e.energiekojahr),
-            formatGanzzahl(e.energie25),   formatGanzzahl(e.energieko25), lampenersatzImBestand,
-            formatGanzzahl(e.wartinstko25), formatGanzzahl(e.betrkoges)};
+    return {formatGanzzahl(e.betrstdjahr),  formatGanzzahl(e.energiejahr), formatGanzzahl(e.energiekojahr),
+            formatGanzzahl(e.energie25),    formatGanzzahl(e.energieko25), lampenersatzImBestand,
+            formatGanzzahl(e.wartinstko25), formatGanzzahl(e.betrkoges),   co2text(e.energiejahr, co2faktor),
+            co2text(e.energie25, co2faktor)};
 }
 
 } // namespace
+
+std::string co2text(float kwh, float faktor)
+{
+    // The product of two floats is exact in double, and one division gives the
+    // tenths of a tonne with a single rounding: a figure that lies exactly on a
+    // half rounds away from zero, as it does by hand.
+    return formatZehntel(static_cast<double>(kwh) * faktor / 100000);
+}
+
+std::string datenbasistext(const Preise& p)
+{
+    const std::string preise = p.eigenePreise()
+                                   ? "Eigene Preise, Preisindex " + zahltext(p.preisindex) + " % gegenüber April 2009"
+                                   : "Preisstand April 2009";
+    return "Datenbasis: " + preise + "; CO₂-Faktor " + zahltext(p.co2faktor) + " g/kWh";
+}
+
+std::string datenbasistext(const Pfadzustand& z, int schritt)
+{
+    const Preise* p = nullptr;
+    if (schritt == 2 && z.errichtung)
+        p = &z.errichtung->preise;
+    else if (schritt == 2 && z.sanierung)
+        p = &z.sanierung->preise;
+    else if ((schritt == 4 || schritt == 5) && z.betrieb)
+        p = &z.betrieb->preise; // the sheet's prices are those of the whole path
+    return p ? datenbasistext(*p) : std::string();
+}
 
 std::string jaNeinText(bool ja) { return ja ? "ja" : "nein"; }
 
@@ -94,7 +124,7 @@ Betriebstexte betriebstexte(const Pfadzustand& z)
     if (lampenauswahl(z.pfad).abschaltungWaehlbar)
         g.abschaltung = jaNeinText(d.schaltung.abschaltung);
     g.absenkung = jaNeinText(d.schaltung.absenkung);
-    g.zahlen = figuren(s.geplant);
+    g.zahlen = figuren(s.geplant, s.preise.co2faktor);
 
     if (!s.bestand)
         return t;
@@ -104,7 +134,7 @@ Betriebstexte betriebstexte(const Pfadzustand& z)
     b.einschaltung = einschaltungstext(d.schaltungb.einschaltung);
     b.abschaltung = jaNeinText(d.schaltungb.abschaltung);
     b.absenkung = jaNeinText(d.schaltungb.absenkung);
-    b.zahlen = figuren(*s.bestand);
+    b.zahlen = figuren(*s.bestand, s.preise.co2faktor);
     // From the totals as shown, so the percentage matches what a reader works out.
     t.abweichung = abweichungstext(b.zahlen[Gesamt], g.zahlen[Gesamt]);
     return t;
@@ -120,7 +150,10 @@ Neuerrichtungsblatttexte neuerrichtungsblatttexte(const Pfadzustand& z)
 Sanierungsblatttexte sanierungsblatttexte(const Pfadzustand& z)
 {
     Sanierungsblatttexte t{sanierungstexte(z), betriebstexte(z), {}};
-    t.eigene = sanierungsblatt(t.sanierung.sanko, t.betrieb.bestand.zahlen[Gesamt], t.betrieb.geplant.zahlen[Gesamt]);
+    const Anlagentexte& b = t.betrieb.bestand;
+    const Anlagentexte& g = t.betrieb.geplant;
+    t.eigene = sanierungsblatt(t.sanierung.sanko, b.zahlen[Gesamt], g.zahlen[Gesamt]);
+    t.eigene.co2ersp = zehntelDifferenz(b.zahlen[Co225], g.zahlen[Co225]);
     return t;
 }
 

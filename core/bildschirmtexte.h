@@ -42,7 +42,8 @@ struct Sanierungstexte {
 };
 Sanierungstexte sanierungstexte(const Pfadzustand& zustand);
 
-// The figure rows of an installation's operating costs, top to bottom.
+// The figure rows of an installation's operating costs, top to bottom: the
+// total of the costs, then the CO₂ the energy stands for.
 enum Betriebszeile {
     Betriebsstunden,
     Energiejahr,
@@ -52,8 +53,22 @@ enum Betriebszeile {
     Lampenersatz25,
     Wartung25,
     Gesamt,
+    Co2Jahr,
+    Co225,
 };
-inline constexpr int betriebszeilen = Gesamt + 1;
+inline constexpr int betriebszeilen = Co225 + 1;
+
+// The CO₂ of an amount of energy in t, "#,##0.0": kWh × g/kWh / 1 000 000.
+std::string co2text(float kwh, float faktor);
+
+// The line that says what the figures of a result rest on:
+// "Datenbasis: Preisstand April 2009; CO₂-Faktor 363 g/kWh", or with prices of
+// one's own "Datenbasis: Eigene Preise, Preisindex 185 % gegenüber April 2009;
+// CO₂-Faktor 363 g/kWh".
+std::string datenbasistext(const Preise& preise);
+// The line of a result step (2, 4 or 5) from the prices its figures were
+// computed with; empty for a step without figures.
+std::string datenbasistext(const Pfadzustand& zustand, int schritt);
 
 // One installation on step 4.
 struct Anlagentexte {

@@ -36,6 +36,16 @@ std::string ganzzahlOhneGruppen(double ganz)
 
 std::string undefiniertText() { return std::string(undefiniert); }
 
+// From the payback as shown, so that the note and the figure never disagree.
+std::string amortisationshinweis(std::string_view amo)
+{
+    constexpr double horizont = 25;
+    const std::optional<double> jahre = zahlAusText(amo);
+    if (jahre && *jahre >= 0 && *jahre <= horizont)
+        return {};
+    return "keine Amortisation innerhalb von 25 Jahren";
+}
+
 } // namespace
 
 std::string abweichungstext(std::string_view bestand, std::string_view saniert)
@@ -75,6 +85,7 @@ Sanierungsblatt sanierungsblatt(std::string_view sanko, std::string_view betrkog
     const std::optional<float> kn = singleAusText(betrkoges);
     if (!s || !kb || !kn) {
         blatt.amo = undefiniertText();
+        blatt.amohinweis = amortisationshinweis(blatt.amo);
         blatt.gesersp = undefiniertText();
         return blatt;
     }
@@ -85,7 +96,19 @@ Sanierungsblatt sanierungsblatt(std::string_view sanko, std::string_view betrkog
                                : formatEineStelle(static_cast<float>(*s / ersparnis * 25));
     const double ersparnisSingle = static_cast<float>(ersparnis);
     blatt.gesersp = formatGanzzahl(static_cast<float>(ersparnisSingle - *s));
+    blatt.amohinweis = amortisationshinweis(blatt.amo);
     return blatt;
+}
+
+std::string zehntelDifferenz(std::string_view minuend, std::string_view subtrahend)
+{
+    const std::optional<double> a = zahlAusText(minuend);
+    const std::optional<double> b = zahlAusText(subtrahend);
+    if (!a || !b)
+        return undefiniertText();
+    // Each text has one decimal: ten times it is a whole number up to the
+    // rounding of reading it.
+    return formatZehntel(std::round(*a * 10) - std::round(*b * 10));
 }
 
 } // namespace grobrechner

@@ -22,11 +22,18 @@ std::string gesamtkostentext(std::string_view errichtung, std::string_view betri
 
 // The renovation sheet's own figures.
 struct Sanierungsblatt {
-    std::string ges;     // renovation cost plus renovated operating total
-    std::string amo;     // payback in years, "0.#"; undefined when both totals are equal
-    std::string gesersp; // saving over 25 years: existing minus renovated total, less the renovation cost
+    std::string ges;        // renovation cost plus renovated operating total
+    std::string amo;        // payback in years, "0.#"; undefined when both totals are equal
+    std::string amohinweis; // "keine Amortisation innerhalb von 25 Jahren" when the payback shown is
+                            // beyond 25 years, negative or undefined; empty otherwise
+    std::string gesersp;    // saving over 25 years: existing minus renovated total, less the renovation cost
+    std::string co2ersp;    // CO₂ saved over 25 years, "#,##0.0" (set by the sheet's texts)
 };
 
 Sanierungsblatt sanierungsblatt(std::string_view sanko, std::string_view betrkogesb, std::string_view betrkoges);
+
+// The difference of two figures shown with one decimal ("#,##0.0"), in the
+// same pattern: what a reader works out from them.
+std::string zehntelDifferenz(std::string_view minuend, std::string_view subtrahend);
 
 } // namespace grobrechner

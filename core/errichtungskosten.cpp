@@ -37,16 +37,11 @@ float spalte(const Zeile& z, Leuchtenart leuchtenart)
     return leuchtenart == Leuchtenart::technisch ? z.techn : z.deko;
 }
 
-// Prices, € including VAT.
-constexpr double leuchteTechn = 1000;
-constexpr double leuchteDeko = 1550;
-constexpr double jeLichtpunkt2 = 160;
-constexpr double pauschale3 = 500, bisLichtpunkte3 = 12, jeLichtpunkt3 = 40;
-constexpr double jeLichtpunkt4 = 25;
-constexpr double pauschale5 = 500, bisLichtpunkte5 = 16, jeLichtpunkt5 = 30;
-constexpr double verteilerkasten = 7500, meterJeVerteiler = 1500;
-constexpr double grabungErdreich = 40, grabungAsphalt = 130; // per m
-constexpr double jeLichtpunkt8 = 40;
+// Up to these many light points terms 3 and 5 are flat; one cabinet serves
+// this many metres of street.
+constexpr double bisLichtpunkte3 = 12;
+constexpr double bisLichtpunkte5 = 16;
+constexpr double meterJeVerteiler = 1500;
 
 } // namespace
 
@@ -78,28 +73,33 @@ std::optional<double> erdreichlaenge(std::string_view strassenlaenge, std::strin
     return *strasse - *asphalt;
 }
 
-Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& d, float abstand)
+Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& d, float abstand, const Preise& preise)
 {
     // Each term is formed in double and kept in single precision, as the
     // figures have always been rounded; the order of the steps matters.
+    // Every price, € including VAT, enters where its constant used to stand.
+    const auto preis = [&preise](float Preise::*feld) { return preise.indexiert(preise.*feld); };
     const double laenge = d.strlaenge;
     Errichtungskosten k;
     // One light point at the start and one after each full spacing.
     const double n = k.anzahl = std::floor(laenge / abstand) + 1;
     auto& p = k.posten;
-    p[0] = static_cast<float>(n * (d.leuchtenart == Leuchtenart::technisch ? leuchteTechn : leuchteDeko));
-    p[1] = static_cast<float>(n * jeLichtpunkt2);
-    p[2] = static_cast<float>(n <= bisLichtpunkte3 ? pauschale3 : n * jeLichtpunkt3);
-    p[3] = static_cast<float>(n * jeLichtpunkt4);
-    p[4] = static_cast<float>(n <= bisLichtpunkte5 ? pauschale5 : n * jeLichtpunkt5);
+    using P = Preise;
+    p[0] = static_cast<float>(n * preis(d.leuchtenart == Leuchtenart::technisch ? &P::errLeuchteTechn
+                                                                                 : &P::errLeuchteDeko));
+    p[1] = static_cast<float>(n * preis(&P::errPosten2));
+    p[2] = static_cast<float>(n <= bisLichtpunkte3 ? preis(&P::errPauschale3) : n * preis(&P::errPosten3));
+    p[3] = static_cast<float>(n * preis(&P::errPosten4));
+    p[4] = static_cast<float>(n <= bisLichtpunkte5 ? preis(&P::errPauschale5) : n * preis(&P::errPosten5));
     // One cabinet, and one more for every full 1500 m.
-    p[5] = d.verteiler ? static_cast<float>((std::floor(laenge / meterJeVerteiler) + 1) * verteilerkasten) : 0.0f;
+    p[5] = d.verteiler ? static_cast<float>((std::floor(laenge / meterJeVerteiler) + 1) * preis(&P::errVerteiler))
+                       : 0.0f;
     // What is not dug in asphalt is dug in soil.
     const float erdreich = static_cast<float>(laenge - d.grabungsl);
-    const float kostenErdreich = static_cast<float>(erdreich * grabungErdreich);
-    const float kostenAsphalt = static_cast<float>(d.grabungsl * grabungAsphalt);
+    const float kostenErdreich = static_cast<float>(erdreich * preis(&P::errGrabungErdreich));
+    const float kostenAsphalt = static_cast<float>(d.grabungsl * preis(&P::errGrabungAsphalt));
     p[6] = static_cast<float>(static_cast<double>(kostenErdreich) + kostenAsphalt);
-    p[7] = static_cast<float>(n * jeLichtpunkt8);
+    p[7] = static_cast<float>(n * preis(&P::errPosten8));
 
     double summe = 0;
     for (float posten : p)

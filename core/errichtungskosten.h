@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kalkulationsdaten.h"
+#include "preise.h"
 
 #include <array>
 #include <optional>
@@ -53,7 +54,7 @@ struct Errichtungskosten {
 };
 
 // Reads strlaenge, leuchtenart, verteiler and grabungsl; the spacing must be
-// above 0.
-Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& daten, float abstand);
+// above 0. The prices are the construction prices of the settings at their index.
+Errichtungskosten errichtungskostenBerechnen(const Kalkulationsdaten& daten, float abstand, const Preise& preise);
 
 } // namespace grobrechner

@@ -10,6 +10,7 @@ constexpr std::string_view natrium = "Natriumdampf-Hochdrucklampe";
 constexpr std::string_view kompakt = "Kompaktleuchtstofflampe";
 constexpr std::string_view halogen = "Halogen-Metalldampflampe";
 constexpr std::string_view cosmopolis = "Halogen-Metalldampflampe (CosmoPolis)";
+constexpr std::string_view led = "LED-Leuchte";
 
 using F = Lampenfamilie;
 
@@ -26,13 +27,21 @@ const Lampenauswahl auswahlJePfad[] = {
 
 } // namespace
 
-const std::array<Lampe, 15> Lampenkatalog = {{
+const std::array<Lampe, lampenzahl> Lampenkatalog = {{
     {"Option1", F::Natrium, "50 Watt, 4.400 lm", natrium, 50, 62, 16000, 40},
     {"Option2", F::Natrium, "70 Watt, 6.600 lm", natrium, 70, 83, 16000, 40},
     {"Option3", F::Natrium, "100 Watt, 10.700 lm", natrium, 100, 115, 16000, 48},
     {"Option5", F::Natrium, "150 Watt, 17.500 lm", natrium, 150, 170, 16000, 52},
     {"Option4", F::Natrium, "250 Watt, 33.200 lm", natrium, 250, 275, 16000, 57},
     {"Option16", F::Kompaktleuchtstoff, "120 Watt, 9.000 lm", kompakt, 120, 134, 15000, 79},
+    // 130 lm/W and a rated life of 100 000 h; the prices are today's guide
+    // figures for a whole LED head, the larger ones estimates.
+    {"optled1", F::LED, "20 Watt, 2.600 lm", led, 20, 20, 100000, 280},
+    {"optled2", F::LED, "30 Watt, 3.900 lm", led, 30, 30, 100000, 280},
+    {"optled3", F::LED, "40 Watt, 5.200 lm", led, 40, 40, 100000, 280},
+    {"optled4", F::LED, "60 Watt, 7.800 lm", led, 60, 60, 100000, 350},
+    {"optled5", F::LED, "90 Watt, 11.700 lm", led, 90, 90, 100000, 450},
+    {"optled6", F::LED, "120 Watt, 15.600 lm", led, 120, 120, 100000, 450},
     {"Option10", F::Halogen, "20 Watt, 1.700 lm", halogen, 20, 23, 8000, 88},
     {"Option9", F::Halogen, "35 Watt, 3.400 lm", halogen, 35, 45, 8000, 45},
     {"Option8", F::Halogen, "70 Watt, 7.000 lm", halogen, 70, 85, 8000, 88},
@@ -69,15 +78,19 @@ std::string_view gruppenueberschrift(const Lampenauswahl& auswahl, Lampenfamilie
     case F::Halogen:
         return "Halogen-Metalldampflampen";
     case F::CosmoPolis:
+        return "CosmoPolis";
+    case F::LED:
         break;
     }
-    return "CosmoPolis";
+    return "LED-Leuchten";
 }
 
 int spalte(Lampenfamilie familie)
 {
-    return familie == F::Natrium || familie == F::Kompaktleuchtstoff ? 0 : 1;
+    return familie == F::Halogen || familie == F::CosmoPolis ? 1 : 0;
 }
+
+std::size_t katalogindex(const Lampe& lampe) { return static_cast<std::size_t>(&lampe - Lampenkatalog.data()); }
 
 bool waehlbar(const Lampenauswahl& auswahl, const Lampe& lampe)
 {

@@ -9,8 +9,9 @@
 namespace grobrechner {
 
 // The lamp families of the planned installation; they give the group headings
-// of the choice and its two columns.
-enum class Lampenfamilie { Natrium, Kompaktleuchtstoff, Halogen, CosmoPolis };
+// of the choice and its two columns. LED luminaires are priced and rated as of
+// today, all other lamps as of April 2009.
+enum class Lampenfamilie { Natrium, Kompaktleuchtstoff, Halogen, CosmoPolis, LED };
 
 // One lamp the planned installation can be built with. The caption shows the
 // luminous flux as well; the flux is never stored.
@@ -20,14 +21,18 @@ struct Lampe {
     std::string_view beschriftung; // "50 Watt, 4.400 lm"
     std::string_view leuchtmittel; // lamp type as the new-construction screens name it
     float wattage;                 // W, nominal
-    float systemleistung;          // W, lamp and gear
+    float systemleistung;          // W, lamp and gear; an LED luminaire has no separate gear
     float lebensdauer;             // h
-    float lampenpreis;             // € per replacement lamp
+    float lampenpreis;             // € per replacement lamp (or LED head), the catalogue's price
 };
 
-// The fifteen lamps in the order they stand on screen: first the left column
-// (sodium, compact fluorescent), then the right one (metal halide, CosmoPolis).
-extern const std::array<Lampe, 15> Lampenkatalog;
+// The lamps in the order they stand on screen: first the left column (sodium,
+// compact fluorescent, LED), then the right one (metal halide, CosmoPolis).
+inline constexpr std::size_t lampenzahl = 21;
+extern const std::array<Lampe, lampenzahl> Lampenkatalog;
+
+// The position of a catalogue row, for tables kept in catalogue order.
+std::size_t katalogindex(const Lampe& lampe);
 
 // The row behind an option name; nullptr for a name the catalogue lacks.
 const Lampe* lampeMitOption(std::string_view option);

@@ -15,20 +15,20 @@ std::optional<float> abstandFuer(Pfad pfad, const Kalkulationsdaten& d)
 
 } // namespace
 
-void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt)
+void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt, const Preise& preise)
 {
     if (schritt == 2 && z.pfad == Pfad::Sanierung) {
-        z.sanierung = Sanierungsstand{d, sanierungskostenBerechnen(d)};
+        z.sanierung = Sanierungsstand{d, preise, sanierungskostenBerechnen(d, preise)};
     } else if (schritt == 2) {
-        Errichtungsstand stand{d, abstandFuer(z.pfad, d), std::nullopt};
+        Errichtungsstand stand{d, preise, abstandFuer(z.pfad, d), std::nullopt};
         if (stand.abstand) {
-            stand.kosten = errichtungskostenBerechnen(d, *stand.abstand);
+            stand.kosten = errichtungskostenBerechnen(d, *stand.abstand, preise);
             d.anzahllp = static_cast<float>(stand.kosten->anzahl);
             stand.eingaben.anzahllp = d.anzahllp;
         }
         z.errichtung = stand;
     } else if (schritt == 4) {
-        Betriebsstand stand{d, Betriebskostenrechnung(d), std::nullopt};
+        Betriebsstand stand{d, preise, Betriebskostenrechnung(d, preise), std::nullopt};
         if (z.pfad == Pfad::Sanierung)
             stand.bestand = Bestandsrechnung(d);
         z.betrieb = stand;

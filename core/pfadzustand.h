@@ -4,6 +4,7 @@
 #include "betriebskosten.h"
 #include "errichtungskosten.h"
 #include "kalkulationsdaten.h"
+#include "preise.h"
 #include "sanierungskosten.h"
 
 #include <optional>
@@ -13,6 +14,7 @@ namespace grobrechner {
 // The construction costs as step 2 of a new-construction path worked them out.
 struct Errichtungsstand {
     Kalkulationsdaten eingaben;              // the record they were computed from
+    Preise preise;                           // and the prices
     std::optional<float> abstand;            // the spacing priced; none for a height without one
     std::optional<Errichtungskosten> kosten; // none without a spacing
 };
@@ -20,12 +22,14 @@ struct Errichtungsstand {
 // The renovation costs of step 2 of the renovation path.
 struct Sanierungsstand {
     Kalkulationsdaten eingaben;
+    Preise preise;
     Sanierungskosten kosten;
 };
 
 // The operating costs of step 4.
 struct Betriebsstand {
     Kalkulationsdaten eingaben;
+    Preise preise; // the lamp and maintenance prices and the CO₂ factor
     Betriebskostenergebnis geplant;
     std::optional<Bestandsergebnis> bestand; // the existing installation of a renovation
 };
@@ -49,8 +53,8 @@ struct Pfadzustand {
 // it stands: step 2 computes the construction or renovation costs (and a
 // construction writes its number of light points into the record, where the
 // operating costs take it from), step 4 the operating costs. The other steps
-// compute nothing.
-void schrittBerechnen(Pfadzustand& zustand, Kalkulationsdaten& daten, int schritt);
+// compute nothing. Each step keeps the prices it was computed with.
+void schrittBerechnen(Pfadzustand& zustand, Kalkulationsdaten& daten, int schritt, const Preise& preise);
 
 // As the screen of a step closes, its figures go with it.
 void schrittVerwerfen(Pfadzustand& zustand, int schritt);

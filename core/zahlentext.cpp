@@ -137,6 +137,20 @@ std::string formatEineStelle(double wert)
     return zehntel < 0 ? "-" + z : z;
 }
 
+std::string formatZehntel(double zehntel)
+{
+    if (!std::isfinite(zehntel))
+        return std::string(undefiniert);
+    const double gerundet = std::round(zehntel); // halves away from zero
+    std::string z = ziffern(std::fabs(gerundet));
+    if (z.size() < 2)
+        z.insert(0, "0");
+    const char letzte = z.back();
+    z.pop_back();
+    const std::string text = gruppiert(z) + "," + letzte;
+    return gerundet < 0 ? "-" + text : text;
+}
+
 std::string zahltext(float wert)
 {
     if (!std::isfinite(wert))

@@ -29,6 +29,10 @@
 //   - formatEineStelle — the pattern "0.#": rounded to one decimal with halves
 //     away from zero, "," as decimal separator, no grouping, and no trailing
 //     separator for whole numbers (25 shows as "25");
+//   - formatZehntel — the pattern "#,##0.0" for a figure given in tenths:
+//     the tenths rounded to a whole number with halves away from zero, then
+//     written with one decimal, "," before it and "." between groups of three
+//     ("1.234,5", "0,0", "-0,3");
 //   - zahltext — the plain number text of a float: its shortest text that
 //     reads back to the same float, with "," as decimal separator and without
 //     grouping (12,5 · 50 · 0,5).
@@ -44,6 +48,7 @@ std::optional<float> singleAusText(std::string_view text);
 
 std::string formatGanzzahl(double wert);
 std::string formatEineStelle(double wert);
+std::string formatZehntel(double zehntel);
 std::string zahltext(float wert);
 
 } // namespace grobrechner

@@ -1,9 +1,11 @@
 // Every cost model and every screen text fed with arbitrary records: the values
-// the input screens allow and far beyond. Nothing may crash or run into
-// undefined behaviour (the sanitizers watch).
+// the input screens allow and far beyond, at the program's own prices or at any
+// the price settings allow. Nothing may crash or run into undefined behaviour
+// (the sanitizers watch).
 #include "bildschirmtexte.h"
 #include "kalkulationsdaten.h"
 #include "pfadzustand.h"
+#include "preise.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -32,6 +34,19 @@ Schaltung schaltung(FuzzedDataProvider& f)
     return s;
 }
 
+// The settings refuse prices and indices outside their bounds; within them, anything.
+Preise preise(FuzzedDataProvider& f)
+{
+    Preise p;
+    if (!f.ConsumeBool())
+        return p;
+    for (const Preisposten& posten : preisposten())
+        betrag(p, posten) = f.ConsumeFloatingPointInRange<float>(0, hoechstpreis);
+    p.preisindex = f.ConsumeFloatingPointInRange<float>(kleinsterPreisindex, groessterPreisindex);
+    p.co2faktor = f.ConsumeFloatingPointInRange<float>(0, 1e6f);
+    return p;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
@@ -54,13 +69,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     d.schaltungb = schaltung(f);
 
     // A lamp of any life, dimmed or not.
-    const Lampendaten lampe{zahl(f, 300), zahl(f, 30000), zahl(f, 200)};
+    const Lampendaten lampe{zahl(f, 300), zahl(f, 30000), zahl(f, 200), zahl(f, 100)};
     (void)Betriebskostenrechnung(lampe, d.schaltung, d.anzahllp, d.strompreis);
 
     const Pfad pfad = allePfade[f.ConsumeIntegralInRange<std::size_t>(0, std::size(allePfade) - 1)];
+    const Preise p = preise(f);
     Pfadzustand z{pfad};
-    schrittBerechnen(z, d, 2);
-    schrittBerechnen(z, d, 4);
+    schrittBerechnen(z, d, 2, p);
+    schrittBerechnen(z, d, 4, p);
+    (void)datenbasistext(z, 5);
     if (pfad == Pfad::Sanierung)
         (void)sanierungsblatttexte(z);
     else

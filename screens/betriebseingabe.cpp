@@ -4,6 +4,7 @@
 #include "geplanteanlage.h"
 #include "kalkulationsdaten.h"
 #include "lampenkatalog.h"
+#include "leuchtmittelwahl.h"
 #include "zahlenfeld.h"
 
 #include <QGridLayout>
@@ -28,6 +29,7 @@ Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung, Unterg
     m_anlage = new GeplanteAnlage(lampenauswahl(beschreibung().pfad), daten(), inhalt);
     // The gaps between the frames belong to the background.
     setHint(m_anlage, beschreibung().hintergrundHinweis);
+    auslaufhinweiseSetzen(*this, *m_anlage);
     m_raster->addWidget(m_anlage, 1, 1);
 
     auto* preis = new QHBoxLayout;

@@ -23,8 +23,10 @@ const Wertetabelle::Zeile eingabebilder[] = {
 
 Betriebszahlen::Namen namen(const char* gesamtbeschriftung)
 {
-    return {{"Label5", "Label6", "Label4", "Label7", "Label10", "Label11", "Label14", "Label15"},
-            {"Label18", "Label19", "Label21", "Label22", "Label23", "Label24", "Label25", "Label26"},
+    return {{"Label5", "Label6", "Label4", "Label7", "Label10", "Label11", "Label14", "Label15", "Labelco2jahr",
+             "Labelco225"},
+            {"Label18", "Label19", "Label21", "Label22", "Label23", "Label24", "Label25", "Label26",
+             "Labelco2jahreinheit", "Labelco225einheit"},
             "",
             gesamtbeschriftung};
 }

@@ -26,6 +26,8 @@ const Zeilenbild zeilenbilder[betriebszeilen] = {
     {"Lampenersatzkosten für 25 Jahre:", "lbllampenersko25", "€"},
     {"Wartungs- / Instandhaltungs- kosten für 25 Jahre:", "lblwartinstko25", "€"},
     {"Betriebskosten gesamt für 25 Jahre (Grobkosten):", "lblbetrkoges", "€"},
+    {"CO₂-Ausstoß pro Jahr:", "lblco2jahr", "t/a"},
+    {"CO₂-Ausstoß für 25 Jahre:", "lblco225", "t"},
 };
 
 void setzen(QLabel* label, const std::string& text)
@@ -40,6 +42,8 @@ Betriebszahlen::Betriebszahlen(Wertetabelle& tabelle, const Namen& namen)
 {
     for (int z = 0; z < betriebszeilen; ++z) {
         const Zeilenbild& bild = zeilenbilder[z];
+        if (z == Co2Jahr)
+            tabelle.abstand(8); // the CO₂ apart from the costs
         const bool gesamt = z == Gesamt;
         const std::string wertName = std::string(bild.wertName) + namen.endung;
         m_werte[z] = tabelle.zeile({namen.beschriftung[z],

@@ -24,7 +24,8 @@ inline constexpr const char* strompreiseinheit = "Cent/kWh";
 class Wertetabelle;
 
 // What the operating-cost results show of an installation: the eight figure
-// rows from the burning hours to the total over 25 years. The new-installation
+// rows from the burning hours to the total over 25 years, and below them the
+// CO₂ of its energy per year and over 25 years. The new-installation
 // results show them once; the renovation result shows them for the existing
 // and for the renovated installation side by side. Captions and units are the
 // same everywhere; only the objectNames differ from screen to screen.

@@ -62,6 +62,7 @@ frmbetrko_san::frmbetrko_san(Umgebung& umgebung)
     spalte->addLayout(wattage);
 
     auto* lampentyp = new Bestandsleuchtmittelwahl(d, inhalt);
+    auslaufhinweiseSetzen(*this, *lampentyp);
     spalte->addWidget(lampentyp);
     m_bestand.emplace(bestehendeSchaltung, Abschaltungsangebot{true, false}, d, inhalt, spalte);
     spalte->addStretch(1);

@@ -14,10 +14,14 @@ const Anlagenvergleich::Namen namen{
     // The existing installation carries the row captions; its maintenance
     // already contains the lamp replacement, so that row shows a note instead
     // of a figure.
-    {{"Label22", "Label21", "Label20", "Label19", "Label18", "Label16", "Label13", "Label12"},
-     {"Label15", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36"},
+    {{"Label22", "Label21", "Label20", "Label19", "Label18", "Label16", "Label13", "Label12", "Labelco2jahr",
+      "Labelco225"},
+     {"Label15", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36", "Labelco2jahreinheitb",
+      "Labelco225einheitb"},
      "b"},
-    {{}, {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29"}},
+    {{},
+     {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29", "Labelco2jahreinheit",
+      "Labelco225einheit"}},
 };
 
 } // namespace

@@ -33,19 +33,27 @@ const Sanierungszeile ergebnis[] = {
     {{"Label49", "Gesamtkosten der zu sanierenden Anlage über 25 Jahre  (Grobkosten)", "lblges", "Label47", "€",
       true},
      [](const Sanierungsblatttexte& t) { return &t.eigene.ges; }},
-    {{"Label14", "Amortisation", "lblamo", "Label43", "Jahre"},
+    {{"Label14", "Amortisation", "lblamo", "Label43", "Jahre"}, // ergebnis[amortisation]
      [](const Sanierungsblatttexte& t) { return &t.eigene.amo; }},
     {{"Label48", "Gesamtersparnis über 25 Jahre", "lblgesersp", "Label51", "€"},
      [](const Sanierungsblatttexte& t) { return &t.eigene.gesersp; }},
+    {{"Labelco2ersp", "CO₂-Einsparung über 25 Jahre", "lblco2ersp", "Labelco2erspeinheit", "t"},
+     [](const Sanierungsblatttexte& t) { return &t.eigene.co2ersp; }},
 };
+
+constexpr std::size_t amortisation = 2;
 
 // The existing installation carries the row captions.
 const Anlagenvergleich::Namen namen{
     "Label18", "Label19", nullptr, "Label15", "Label4", "Label5", "Label6", "Label7", "Label10", nullptr,
-    {{"Label22", "Label38", "Label39", "Label40", "Label42", "Label44", "Label45", "Label46"},
-     {"Label21", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36"},
+    {{"Label22", "Label38", "Label39", "Label40", "Label42", "Label44", "Label45", "Label46", "Labelco2jahr",
+      "Labelco225"},
+     {"Label21", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36", "Labelco2jahreinheitb",
+      "Labelco225einheitb"},
      "b"},
-    {{}, {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29"}},
+    {{},
+     {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29", "Labelco2jahreinheit",
+      "Labelco225einheit"}},
 };
 
 } // namespace
@@ -60,8 +68,15 @@ frmerg_san::frmerg_san(Umgebung& umgebung)
         zeigen(werte.zeile(z.zeile), *z.text(texte));
     werte.abstand(16);
     werte.ueberschrift("Label17", QStringLiteral("Berechnungsergebnis"));
-    for (const Sanierungszeile& z : ergebnis)
+    for (const Sanierungszeile& z : ergebnis) {
         zeigen(werte.zeile(z.zeile), *z.text(texte));
+        if (&z == &ergebnis[amortisation]) {
+            // Says how to read a payback beyond the horizon; without one it is not there at all.
+            QLabel* hinweis = werte.randnotiz("lblamohinweis");
+            zeigen(hinweis, texte.eigene.amohinweis);
+            hinweis->setHidden(texte.eigene.amohinweis.empty());
+        }
+    }
 
     const Anlagenvergleich vergleich(rechts(), namen);
     QGridLayout* raster = vergleich.raster();

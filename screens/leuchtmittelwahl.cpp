@@ -1,5 +1,6 @@
 #include "leuchtmittelwahl.h"
 
+#include "formular.h"
 #include "kalkulationsdaten.h"
 
 #include <QBoxLayout>
@@ -18,7 +19,17 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 // The group headings are named by the order of the groups on screen: sodium,
 // compact fluorescent, metal halide, CosmoPolis (the order of Lampenfamilie).
-constexpr const char* ueberschriftName[] = {"Label1", "Label4", "Label3", "Label5"};
+constexpr const char* ueberschriftName[] = {"Label1", "Label4", "Label3", "Label5", "lblled"};
+
+const struct {
+    const char* option;
+    const char* hinweis;
+} auslaufhinweise[] = {
+    {"Option16", "Hinweis: Kompaktleuchtstofflampen mit Stecksockel werden seit Februar 2023 in der EU nicht mehr "
+                 "verkauft; Ersatzlampen gibt es nur noch aus Restbeständen."},
+    {"Option23", "Hinweis: Quecksilberdampflampen dürfen seit April 2015 in der EU nicht mehr in Verkehr gebracht "
+                 "werden; Ersatzlampen gibt es nur noch aus Restbeständen."},
+};
 
 QRadioButton* option(std::string_view name, std::string_view beschriftung, QWidget* eltern)
 {
@@ -65,6 +76,13 @@ Leuchtmittelwahl::Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdat
     raster->setRowStretch(std::max(zeile[0], zeile[1]), 1);
     raster->setColumnStretch(0, 1);
     raster->setColumnStretch(1, 1);
+}
+
+void auslaufhinweiseSetzen(Formular& formular, const QWidget& wahl)
+{
+    for (const auto& h : auslaufhinweise)
+        if (auto* o = wahl.findChild<QRadioButton*>(QString::fromUtf8(h.option)))
+            formular.setHint(o, QString::fromUtf8(h.hinweis));
 }
 
 Bestandsleuchtmittelwahl::Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWidget* eltern)

@@ -4,6 +4,7 @@
 
 namespace grobrechner {
 
+class Formular;
 struct Kalkulationsdaten;
 struct Lampenauswahl;
 
@@ -25,5 +26,9 @@ class Bestandsleuchtmittelwahl : public QGroupBox {
 public:
     Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWidget* eltern);
 };
+
+// Lamp types that may no longer be sold in the EU say so in the status bar when
+// the mouse is over their option in `wahl`.
+void auslaufhinweiseSetzen(Formular& formular, const QWidget& wahl);
 
 } // namespace grobrechner

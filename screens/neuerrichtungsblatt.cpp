@@ -44,8 +44,10 @@ const Blattzeile absenkung{"Label24", a::absenkung, "lblabsenkung"};
 const Blattzeile strompreis{"Label25", a::strompreis, "lblstrompreis", "Label26", a::strompreiseinheit};
 
 const Betriebszahlen::Namen betriebsnamen{
-    {"Label27", "Label28", "Label29", "Label30", "Label31", "Label32", "Label33", "Label34"},
-    {"Label35", "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42"},
+    {"Label27", "Label28", "Label29", "Label30", "Label31", "Label32", "Label33", "Label34", "Labelco2jahr",
+     "Labelco225"},
+    {"Label35", "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42", "Labelco2jahreinheit",
+     "Labelco225einheit"},
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "pfadformular.h"
 
+#include "bildschirmtexte.h"
 #include "navigation.h"
 #include "texte.h"
 
@@ -50,6 +51,9 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
     QHBoxLayout* zeile = rahmen().tastenzeile();
 
     if (b.istErgebnis()) {
+        // What the figures rest on, read with them and printed with them.
+        rahmen().fusszeileSetzen(QStringLiteral("lbldatenbasis"),
+                                 QString::fromStdString(datenbasistext(zustand(), b.schritt)));
         m_drucken = rahmen().druckknopf();
         zeile->addWidget(m_drucken);
         if (b.druckHinweisBeiDruck)

@@ -42,7 +42,7 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
 
-    auto* rand = new QVBoxLayout;
+    auto* rand = m_rand = new QVBoxLayout;
     rand->setContentsMargins(12, 8, 12, 8);
     rand->setSpacing(8);
     haupt->addLayout(rand, 1);
@@ -120,6 +120,18 @@ QLabel* Rahmen::titelSetzen(const QString& name, const QString& text)
     delete m_kopf->takeAt(0); // the title takes the place of the spacer
     m_kopf->insertWidget(0, titel, 1);
     return titel;
+}
+
+QLabel* Rahmen::fusszeileSetzen(const QString& name, const QString& text)
+{
+    auto* zeile = new QLabel(text, &m_fenster);
+    zeile->setObjectName(name);
+    zeile->setWordWrap(true);
+    QFont klein = zeile->font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.85);
+    zeile->setFont(klein);
+    m_rand->insertWidget(m_rand->indexOf(m_inhalt) + 1, zeile);
+    return zeile;
 }
 
 QPushButton* Rahmen::druckknopf()

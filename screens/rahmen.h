@@ -9,6 +9,7 @@
 #include <QString>
 
 class QHBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QPushButton;
 class QStatusBar;
@@ -42,6 +43,9 @@ public:
 
     // The screen's title, on top at the left.
     QLabel* titelSetzen(const QString& name, const QString& text);
+    // A line in small print below the screen's own controls and above the
+    // buttons, across the whole width (and so on every printout).
+    QLabel* fusszeileSetzen(const QString& name, const QString& text);
 
     QWidget* inhalt() const { return m_inhalt; }
     QHBoxLayout* tastenzeile() const { return m_tastenzeile; }
@@ -67,6 +71,7 @@ private:
     QStatusBar* m_statusleiste = nullptr;
     Hinweise m_hinweise;
     QHBoxLayout* m_kopf = nullptr;
+    QVBoxLayout* m_rand = nullptr;
     QWidget* m_inhalt = nullptr;
     QHBoxLayout* m_tastenzeile = nullptr;
     QPushButton* m_druckknopf = nullptr;

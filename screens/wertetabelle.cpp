@@ -118,6 +118,14 @@ QList<QLabel*> Wertetabelle::texte(const char* beschriftungName, const QString& 
     return werte;
 }
 
+QLabel* Wertetabelle::randnotiz(const char* name)
+{
+    QLabel* notiz = label(name, QString(), false);
+    notiz->setWordWrap(true);
+    m_raster->addWidget(notiz, m_zeile - 1, wertspalte() + 2);
+    return notiz;
+}
+
 void Wertetabelle::abstand(int hoehe)
 {
     m_raster->setRowMinimumHeight(m_zeile++, hoehe);

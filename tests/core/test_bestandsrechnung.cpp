@@ -14,6 +14,8 @@ using namespace grobrechner;
 
 namespace {
 
+const Preise april2009;
+
 // 80 W mercury vapour existing against the 50 W sodium lamp, both behind a
 // twilight switch without switch-off or dimming, 40 light points at 15 Cent/kWh.
 Kalkulationsdaten sanierung()
@@ -42,7 +44,7 @@ Anzeige anzeige(const Bestandsergebnis& r)
 std::string abweichung(const Kalkulationsdaten& d)
 {
     return abweichungstext(formatGanzzahl(Bestandsrechnung(d).betrkoges),
-                           formatGanzzahl(Betriebskostenrechnung(d).betrkoges));
+                           formatGanzzahl(Betriebskostenrechnung(d, april2009).betrkoges));
 }
 
 } // namespace
@@ -89,7 +91,7 @@ TEST(Sanierungsvergleich, WorkedExampleGivesMinus37Percent)
 {
     const Kalkulationsdaten d = sanierung();
     EXPECT_EQ(formatGanzzahl(Bestandsrechnung(d).betrkoges), "94.300");
-    EXPECT_EQ(formatGanzzahl(Betriebskostenrechnung(d).betrkoges), "58.990");
+    EXPECT_EQ(formatGanzzahl(Betriebskostenrechnung(d, april2009).betrkoges), "58.990");
     EXPECT_EQ(abweichung(d), "-37 %");
 }
 
@@ -101,7 +103,7 @@ TEST(Sanierungsvergleich, EqualPowerGivesEqualEnergyButNotEqualTotals)
     ASSERT_EQ(d.lampe->systemleistung, 115);
 
     const Bestandsergebnis b = Bestandsrechnung(d);
-    const Betriebskostenergebnis n = Betriebskostenrechnung(d);
+    const Betriebskostenergebnis n = Betriebskostenrechnung(d, april2009);
     EXPECT_EQ(b.betrstdjahr, n.betrstdjahr);
     EXPECT_EQ(b.energiejahr, n.energiejahr);
     EXPECT_EQ(b.energiekojahr, n.energiekojahr);
@@ -126,6 +128,6 @@ TEST(Sanierungsvergleich, PriceZeroLeavesTheDeviationUndefined)
 {
     Kalkulationsdaten d = sanierung();
     d.strompreis = 0;
-    EXPECT_EQ(formatGanzzahl(Betriebskostenrechnung(d).betrkoges), "20.860");
+    EXPECT_EQ(formatGanzzahl(Betriebskostenrechnung(d, april2009).betrkoges), "20.860");
     EXPECT_EQ(abweichung(d), undefiniert);
 }

@@ -12,6 +12,8 @@ using namespace grobrechner;
 
 namespace {
 
+const Preise april2009;
+
 // 50 W sodium lamp, twilight switch, neither switch-off nor dimming,
 // 40 light points at 15 Cent/kWh.
 Kalkulationsdaten beispielA()
@@ -67,7 +69,7 @@ TEST(Betriebskostenrechnung, WorkedExamplesToTheDigit)
     for (const Beispiel& b : beispiele) {
         Kalkulationsdaten d = beispielA();
         b.aendern(d);
-        EXPECT_EQ(anzeige(Betriebskostenrechnung(d)), b.erwartet) << b.name;
+        EXPECT_EQ(anzeige(Betriebskostenrechnung(d, april2009)), b.erwartet) << b.name;
     }
 }
 
@@ -88,7 +90,7 @@ TEST(Betriebskostenrechnung, BurningHoursFollowSwitchingAndSwitchOff)
     for (const Fall& f : faelle) {
         Kalkulationsdaten d = beispielA();
         d.schaltung = f.schaltung;
-        EXPECT_EQ(Betriebskostenrechnung(d).betrstdjahr, f.stunden) << f.stunden;
+        EXPECT_EQ(Betriebskostenrechnung(d, april2009).betrstdjahr, f.stunden) << f.stunden;
     }
 }
 
@@ -115,7 +117,7 @@ TEST(Betriebskostenrechnung, LampChangesFollowTheDimmedLife)
         {E::Daemmerungsschalter, false, 20500, 20500, 6}, // 4100 · 25 / 20500 = 5
     };
     for (const Fall& f : faelle) {
-        const Lampendaten lampe{62, f.lebensdauer, 40};
+        const Lampendaten lampe{62, f.lebensdauer, 40, 30};
         const Betriebskostenergebnis r =
             Betriebskostenrechnung(lampe, {f.einschaltung, false, std::nullopt, f.absenkung}, 40, 15);
         SCOPED_TRACE(f.lebensdauer);
@@ -130,7 +132,7 @@ TEST(Betriebskostenrechnung, MaintenanceIsShownFromDoubleButAddedAsFloat)
     Kalkulationsdaten d = beispielA();
     d.anzahllp = 1;
     d.strompreis = 0;
-    const Betriebskostenergebnis r = Betriebskostenrechnung(d);
+    const Betriebskostenergebnis r = Betriebskostenrechnung(d, april2009);
     ASSERT_EQ(r.lampenwechsel, 7);
     // 7 · 30 · 1.15 is a hair below 241.5 in double and exactly 241.5 in float.
     EXPECT_LT(r.wartinstko25, 241.5);
@@ -147,13 +149,13 @@ TEST(Betriebskostenrechnung, DimmingNeverAccumulates)
     ASSERT_EQ(d.lampe->lebensdauer, 15000);
     d.schaltung.absenkung = true;
 
-    const Betriebskostenergebnis erstes = Betriebskostenrechnung(d);
-    const Betriebskostenergebnis zweites = Betriebskostenrechnung(d);
+    const Betriebskostenergebnis erstes = Betriebskostenrechnung(d, april2009);
+    const Betriebskostenergebnis zweites = Betriebskostenrechnung(d, april2009);
     EXPECT_EQ(erstes.lebensdauer, 12000);
     EXPECT_EQ(zweites, erstes);
 
     d.schaltung.absenkung = false;
-    const Betriebskostenergebnis ohne = Betriebskostenrechnung(d);
+    const Betriebskostenergebnis ohne = Betriebskostenrechnung(d, april2009);
     EXPECT_EQ(ohne.lebensdauer, 15000);
     EXPECT_EQ(ohne.lampenwechsel, 7); // 4100 · 25 / 15000 = 6.83
 }

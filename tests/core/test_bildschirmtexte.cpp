@@ -8,15 +8,17 @@ using namespace grobrechner;
 
 namespace {
 
+const Preise april2009;
+
 // The path state as the screens leave it: step 2 and step 4 opened, in turn,
 // from one record.
 Pfadzustand durchgerechnet(Pfad pfad, Kalkulationsdaten& d)
 {
     Pfadzustand z{pfad};
-    schrittBerechnen(z, d, 2);
+    schrittBerechnen(z, d, 2, april2009);
     eintrittswerteSetzen(d, pfad);
     d.strompreis = 15;
-    schrittBerechnen(z, d, 4);
+    schrittBerechnen(z, d, 4, april2009);
     return z;
 }
 
@@ -62,7 +64,7 @@ TEST(Pfadzustand, AHeightWithoutASpacingPricesNothing)
     d.lphoehe = 4.5f;
     d.anzahllp = 12;
     Pfadzustand z{Pfad::Landesstrasse};
-    schrittBerechnen(z, d, 2);
+    schrittBerechnen(z, d, 2, april2009);
     const Errichtungstexte t = errichtungstexte(z);
     EXPECT_EQ(t.strassenlaenge, "1.000");
     EXPECT_EQ(t.anzahllp, "");
@@ -104,7 +106,7 @@ TEST(Bildschirmtexte, EnteredValuesReadAsTheScreensShowThem)
     d.strompreis = 12.5f;
     d.wattageb = 125;
     d.bestandslampe = bestandslampeMitOption("Option27");
-    schrittBerechnen(z, d, 4);
+    schrittBerechnen(z, d, 4, april2009);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CP),   45 Watt");
     EXPECT_EQ(b.geplant.einschaltung, "Astronomische ZSU, RSS über astronomische ZSU");
@@ -124,7 +126,7 @@ TEST(Bildschirmtexte, AStateRoadShowsNoSwitchOffAndTheLongCosmoPolisName)
     d.lphoehe = 5;
     Pfadzustand z = durchgerechnet(Pfad::Landesstrasse, d);
     d.lampe = lampeMitOption("Option11");
-    schrittBerechnen(z, d, 4);
+    schrittBerechnen(z, d, 4, april2009);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.abschaltung, "");
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CosmoPolis),   45 Watt");
@@ -156,16 +158,16 @@ TEST(Ergebnisblatt, SheetFiguresComeFromTheRoundedFiguresShown)
     Pfadzustand z{Pfad::Gemeindestrasse};
     Errichtungskosten kosten;
     kosten.summe = 100.4f;
-    z.errichtung = Errichtungsstand{{}, 30.0f, kosten};
+    z.errichtung = Errichtungsstand{{}, april2009, 30.0f, kosten};
     Betriebskostenergebnis geplant;
     geplant.betrkoges = 200.4f;
-    z.betrieb = Betriebsstand{{}, geplant, std::nullopt};
+    z.betrieb = Betriebsstand{{}, april2009, geplant, std::nullopt};
     EXPECT_EQ(neuerrichtungsblatttexte(z).ges, "300");
 
     z.pfad = Pfad::Sanierung;
     Sanierungskosten sanierung;
     sanierung.summe = 300;
-    z.sanierung = Sanierungsstand{{}, sanierung};
+    z.sanierung = Sanierungsstand{{}, april2009, sanierung};
     Bestandsergebnis bestand;
     bestand.betrkoges = 399.6f;
     z.betrieb->bestand = bestand;

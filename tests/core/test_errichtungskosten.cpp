@@ -9,6 +9,8 @@ using namespace grobrechner;
 
 namespace {
 
+const Preise april2009;
+
 constexpr Leuchtenart T = Leuchtenart::technisch;
 constexpr Leuchtenart D = Leuchtenart::dekorativ;
 
@@ -53,7 +55,7 @@ TEST(Errichtungskosten, WorkedExamplesToTheDigit)
 {
     for (const Beispiel& b : beispiele) {
         SCOPED_TRACE(b.name);
-        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(b.laenge, b.art, b.verteiler, b.grabung), b.abstand);
+        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(b.laenge, b.art, b.verteiler, b.grabung), b.abstand, april2009);
         EXPECT_EQ(k.anzahl, b.anzahl);
         for (std::size_t i = 0; i < 8; ++i)
             EXPECT_EQ(k.posten[i], b.posten[i]) << "term " << i + 1;
@@ -89,7 +91,7 @@ TEST(Errichtungskosten, FlatAmountsEndAtTwelveAndSixteenLightPoints)
         {160, 17, 680, 510},
     };
     for (const Fall& f : faelle) {
-        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(f.laenge, T, true, 0), 10);
+        const Errichtungskosten k = errichtungskostenBerechnen(eingaben(f.laenge, T, true, 0), 10, april2009);
         EXPECT_EQ(k.anzahl, f.anzahl);
         EXPECT_EQ(k.posten[2], f.posten3) << f.anzahl;
         EXPECT_EQ(k.posten[4], f.posten5) << f.anzahl;
@@ -108,22 +110,22 @@ TEST(Errichtungskosten, OneMoreCabinetForEveryFull1500Metres)
         {1499, false, 0},     {1500, false, 0},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, f.verteiler, 0), 30).posten[5], f.posten6)
+        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, f.verteiler, 0), 30, april2009).posten[5], f.posten6)
             << f.laenge << " " << f.verteiler;
 }
 
 TEST(Errichtungskosten, DiggingCostsFortyInSoilAndHundredThirtyInAsphalt)
 {
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 800), 30).posten[6], 800 * 130);
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 0), 30).posten[6], 800 * 40);
-    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 300), 30).posten[6], 500 * 40 + 300 * 130);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 800), 30, april2009).posten[6], 800 * 130);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 0), 30, april2009).posten[6], 800 * 40);
+    EXPECT_EQ(errichtungskostenBerechnen(eingaben(800, T, true, 300), 30, april2009).posten[6], 500 * 40 + 300 * 130);
 }
 
 TEST(Errichtungskosten, DecorativeLuminairesAtFiveMetres)
 {
     ASSERT_EQ(landesstrassenabstand(5, D), 20);
     // 100 m at 20 m: six light points at 1550 €.
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(100, D, false, 0), 20);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(100, D, false, 0), 20, april2009);
     EXPECT_EQ(k.anzahl, 6);
     EXPECT_EQ(k.posten[0], 6 * 1550);
 }
@@ -145,7 +147,7 @@ TEST(Errichtungskosten, LightPointsAtBothEndsAndAfterEveryFullSpacing)
         {99999, 0.5f, 199999},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, false, 0), f.abstand).anzahl, f.anzahl)
+        EXPECT_EQ(errichtungskostenBerechnen(eingaben(f.laenge, T, false, 0), f.abstand, april2009).anzahl, f.anzahl)
             << f.laenge << " / " << f.abstand;
 }
 
@@ -153,7 +155,7 @@ TEST(Errichtungskosten, FractionalSpacingAsTyped)
 {
     const std::optional<float> abstand = singleAusText(",5");
     ASSERT_TRUE(abstand);
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(1000, T, true, 0), *abstand);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(1000, T, true, 0), *abstand, april2009);
     EXPECT_EQ(k.anzahl, 2001);
     EXPECT_EQ(k.posten[0], 2001000);
     EXPECT_EQ(k.posten[2], 2001 * 40);
@@ -163,7 +165,7 @@ TEST(Errichtungskosten, EveryTermIsKeptInSinglePrecision)
 {
     // 199 999 light points at 1550 € make 309 998 450 €, which a float holds
     // only to a multiple of 32.
-    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(99999, D, false, 0), 0.5f);
+    const Errichtungskosten k = errichtungskostenBerechnen(eingaben(99999, D, false, 0), 0.5f, april2009);
     EXPECT_EQ(k.posten[0], static_cast<float>(309998450.0));
     EXPECT_NE(static_cast<double>(k.posten[0]), 309998450.0);
     double summe = 0;

@@ -12,7 +12,7 @@
 using namespace grobrechner;
 
 
-TEST(Lampenkatalog, OffersOption1To16WithoutOption14)
+TEST(Lampenkatalog, OffersOption1To16WithoutOption14AndSixLedLuminaires)
 {
     std::set<std::string> optionen;
     for (const Lampe& l : Lampenkatalog)
@@ -21,6 +21,8 @@ TEST(Lampenkatalog, OffersOption1To16WithoutOption14)
     for (int i = 1; i <= 16; ++i)
         if (i != 14)
             erwartet.insert("Option" + std::to_string(i));
+    for (int i = 1; i <= 6; ++i)
+        erwartet.insert("optled" + std::to_string(i));
     EXPECT_EQ(optionen, erwartet);
     EXPECT_EQ(lampeMitOption("Option14"), nullptr);
     for (const Lampe& l : Lampenkatalog)
@@ -29,15 +31,21 @@ TEST(Lampenkatalog, OffersOption1To16WithoutOption14)
 
 TEST(Lampenkatalog, RowsAgreeWithTheirCaptionsAndFamilies)
 {
-    // The lives are those the dimming table knows, one per family.
-    const float lebensdauerJeFamilie[] = {16000, 15000, 8000, 12000};
+    // The lives are those the dimming table knows, one per family, and the
+    // LED's 100 000 h, which dimming leaves as they are.
+    const float lebensdauerJeFamilie[] = {16000, 15000, 8000, 12000, 100000};
     int vorigeSpalte = 0;
     for (const Lampe& l : Lampenkatalog) {
         SCOPED_TRACE(std::string(l.option));
         const std::string anfang = zahltext(l.wattage) + " Watt, ";
         EXPECT_EQ(std::string(l.beschriftung).substr(0, anfang.size()), anfang);
         EXPECT_TRUE(l.beschriftung.ends_with(" lm"));
-        EXPECT_GT(l.systemleistung, l.wattage);
+        // An LED luminaire has no gear of its own.
+        if (l.familie == Lampenfamilie::LED) {
+            EXPECT_EQ(l.systemleistung, l.wattage);
+        } else {
+            EXPECT_GT(l.systemleistung, l.wattage);
+        }
         EXPECT_EQ(l.lebensdauer, lebensdauerJeFamilie[static_cast<int>(l.familie)]);
         // The left column comes first, then the right one.
         EXPECT_GE(spalte(l.familie), vorigeSpalte);
@@ -102,4 +110,36 @@ TEST(Bestandskatalog, SixPluralLampTypesUnderTheirOwnCaptions)
     }
     EXPECT_EQ(optionen, (std::set<std::string>{"Option22", "Option23", "Option24", "Option25", "Option26", "Option27"}));
     EXPECT_EQ(bestandsvorgabe().option, "Option23");
+}
+
+TEST(Lampenkatalog, LedLuminairesStandInOrderWithTheirPrices)
+{
+    // 130 lm/W; the heads up to 40 W cost 280 €, 60 W 350 €, the larger 450 €.
+    const struct {
+        const char* option;
+        const char* beschriftung;
+        float watt;
+        float preis;
+    } zeilen[] = {
+        {"optled1", "20 Watt, 2.600 lm", 20, 280},  {"optled2", "30 Watt, 3.900 lm", 30, 280},
+        {"optled3", "40 Watt, 5.200 lm", 40, 280},  {"optled4", "60 Watt, 7.800 lm", 60, 350},
+        {"optled5", "90 Watt, 11.700 lm", 90, 450}, {"optled6", "120 Watt, 15.600 lm", 120, 450},
+    };
+    const Lampe* vorige = nullptr;
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(z.option);
+        const Lampe* l = lampeMitOption(z.option);
+        ASSERT_NE(l, nullptr);
+        if (vorige) {
+            EXPECT_EQ(l, vorige + 1) << "the group keeps its order";
+        }
+        vorige = l;
+        EXPECT_EQ(l->beschriftung, z.beschriftung);
+        EXPECT_EQ(l->leuchtmittel, "LED-Leuchte");
+        EXPECT_EQ(l->wattage, z.watt);
+        EXPECT_EQ(l->lampenpreis, z.preis);
+        EXPECT_EQ(l->lebensdauer, 100000);
+        EXPECT_EQ(spalte(l->familie), 0);
+    }
+    EXPECT_EQ(gruppenueberschrift(lampenauswahl(Pfad::Gemeindestrasse), Lampenfamilie::LED), "LED-Leuchten");
 }

@@ -12,7 +12,9 @@ using namespace grobrechner;
 
 namespace {
 
-using Posten = std::array<std::int32_t, 9>;
+using Posten = std::array<std::int64_t, 9>;
+
+const Preise april2009;
 
 // The count as the input screen stores it: typed German text read to float.
 constexpr Leuchtenart T = Leuchtenart::technisch;
@@ -67,7 +69,7 @@ TEST(Sanierungskosten, WorkedExamplesToTheDigit)
 {
     for (const Beispiel& b : beispiele) {
         SCOPED_TRACE(fall(b));
-        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(b.leuchtenart, b.mast, b.verteiler, b.anzahl));
+        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(b.leuchtenart, b.mast, b.verteiler, b.anzahl), april2009);
         EXPECT_EQ(k.posten, b.posten);
         EXPECT_EQ(k.summe, b.summe);
         EXPECT_EQ(formatGanzzahl(k.summe), b.summentext);
@@ -85,11 +87,11 @@ TEST(Sanierungskosten, OneCabinetPerFiftyLightPointsHalvesToEven)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.anzahl);
-        const Sanierungskosten mit = sanierungskostenBerechnen(auftrag(T, nein, ja, f.anzahl));
+        const Sanierungskosten mit = sanierungskostenBerechnen(auftrag(T, nein, ja, f.anzahl), april2009);
         EXPECT_EQ(mit.verteilerzahl, f.verteiler);
         EXPECT_EQ(mit.posten[7], f.verteiler * 7500);
         // Without a new cabinet nothing is priced, whatever the count.
-        const Sanierungskosten ohne = sanierungskostenBerechnen(auftrag(T, nein, nein, f.anzahl));
+        const Sanierungskosten ohne = sanierungskostenBerechnen(auftrag(T, nein, nein, f.anzahl), april2009);
         EXPECT_EQ(ohne.posten[7], 0);
         EXPECT_EQ(mit.summe - ohne.summe, f.verteiler * 7500);
     }
@@ -109,7 +111,7 @@ TEST(Sanierungskosten, FlatAmountsForSmallCounts)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.anzahl);
-        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(T, ja, nein, f.anzahl));
+        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(T, ja, nein, f.anzahl), april2009);
         EXPECT_EQ(k.posten[4], f.posten5);
         EXPECT_EQ(k.posten[6], f.posten7);
     }
@@ -121,8 +123,8 @@ TEST(Sanierungskosten, ReusedMastsRemoveExactlyTheMastTerms)
         for (bool verteiler : {ja, nein})
             for (const char* anzahl : {"2,5", "12", "30", "999"}) {
                 SCOPED_TRACE(std::string(leuchtenart == T ? "techn" : "deko") + (verteiler ? " ja " : " nein ") + anzahl);
-                const Sanierungskosten neu = sanierungskostenBerechnen(auftrag(leuchtenart, nein, verteiler, anzahl));
-                const Sanierungskosten weiter = sanierungskostenBerechnen(auftrag(leuchtenart, ja, verteiler, anzahl));
+                const Sanierungskosten neu = sanierungskostenBerechnen(auftrag(leuchtenart, nein, verteiler, anzahl), april2009);
+                const Sanierungskosten weiter = sanierungskostenBerechnen(auftrag(leuchtenart, ja, verteiler, anzahl), april2009);
                 for (std::size_t i = 0; i < 9; ++i) {
                     SCOPED_TRACE("Posten " + std::to_string(i + 1));
                     if (i >= 1 && i <= 3) {
@@ -161,27 +163,27 @@ TEST(Sanierungskosten, FractionalCountsRoundEachProductHalvesToEven)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string(f.anzahl) + " Posten " + std::to_string(f.posten));
-        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(T, nein, nein, f.anzahl));
+        const Sanierungskosten k = sanierungskostenBerechnen(auftrag(T, nein, nein, f.anzahl), april2009);
         EXPECT_EQ(k.posten[f.posten - 1], f.euro);
     }
     // Decorative luminaires: 0,13 × 950 = 123,5.
-    EXPECT_EQ(sanierungskostenBerechnen(auftrag(D, nein, nein, ",13")).posten[0], 124);
+    EXPECT_EQ(sanierungskostenBerechnen(auftrag(D, nein, nein, ",13"), april2009).posten[0], 124);
 }
 
-TEST(Sanierungskosten, CountsNoInputGivesStayInsideThirtyTwoBits)
+TEST(Sanierungskosten, CountsNoInputGivesArePricedAtTheirBound)
 {
     // Found by fuzzing: a huge or undefined count once overflowed the products.
     Kalkulationsdaten d;
     d.leuchtenart = D;
     d.anzahllp = 100000;
-    const std::int32_t amRand = sanierungskostenBerechnen(d).summe;
+    const std::int64_t amRand = sanierungskostenBerechnen(d, april2009).summe;
     EXPECT_GT(amRand, 0);
     for (float riesig : {1e6f, 3.4e38f, std::numeric_limits<float>::infinity()}) {
         d.anzahllp = riesig;
-        EXPECT_EQ(sanierungskostenBerechnen(d).summe, amRand) << riesig;
+        EXPECT_EQ(sanierungskostenBerechnen(d, april2009).summe, amRand) << riesig;
     }
     d.anzahllp = 0;
-    const std::int32_t ohne = sanierungskostenBerechnen(d).summe;
+    const std::int64_t ohne = sanierungskostenBerechnen(d, april2009).summe;
     d.anzahllp = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(sanierungskostenBerechnen(d).summe, ohne);
+    EXPECT_EQ(sanierungskostenBerechnen(d, april2009).summe, ohne);
 }

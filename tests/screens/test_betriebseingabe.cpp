@@ -101,19 +101,21 @@ private slots:
 
         const QStringList gesperrt = land ? QStringList{"Option1", "Option4", "Option10"} : QStringList{};
         const QList<QRadioButton*> lampen = finde(s, "Frame4")->findChildren<QRadioButton*>();
-        QCOMPARE(lampen.size(), 15);
+        QCOMPARE(lampen.size(), 21); // fifteen lamps and six LED luminaires
         for (QRadioButton* o : lampen) {
             QCOMPARE(o->isChecked(), o->objectName() == (land ? "Option2" : "Option1"));
             QCOMPARE(o->isEnabled(), !gesperrt.contains(o->objectName()));
         }
         QCOMPARE(finde<QGroupBox>(s, "Frame4")->title(), QStringLiteral("Auswahl des Leuchtmittels nach Wattage:"));
         QCOMPARE(option("Option2")->text(), QStringLiteral("70 Watt, 6.600 lm"));
-        QCOMPARE(QStringList({text("Label1"), text("Label4"), text("Label3"), text("Label5")}),
+        QCOMPARE(QStringList({text("Label1"), text("Label4"), text("Label3"), text("Label5"), text("lblled")}),
                  QStringList({"Natriumdampf-Hochdrucklampen",
                               land ? "Kompaktleuchtstofflampen" : "Kompaktleuchtstofflampe",
-                              "Halogen-Metalldampflampen", "CosmoPolis"}));
-        // Sodium and compact fluorescent on the left, the others on the right.
+                              "Halogen-Metalldampflampen", "CosmoPolis", "LED-Leuchten"}));
+        // Sodium, compact fluorescent and LED on the left, the others on the right.
         QVERIFY(option("Option16")->x() < option("Option10")->x());
+        QCOMPARE(option("optled6")->x(), option("Option16")->x());
+        QVERIFY(option("optled1")->y() > option("Option16")->y());
 
         QVERIFY(option("optdämm")->isChecked() && option("optsenknein")->isChecked());
         QCOMPARE(option("optdämm")->text(),
@@ -187,6 +189,7 @@ private slots:
             {Pfad::Gemeindestrasse, "Option11", lampe("Option11")},
             {Pfad::Sanierung, "Option15", lampe("Option15")},
             {Pfad::Gemeindestrasse, "Option16", lampe("Option16")},
+            {Pfad::Sanierung, "optled2", lampe("optled2")},
             {Pfad::Landesstrasse, "Option2", lampe("Option2"), lampe("Option3")},
             {Pfad::Landesstrasse, "Option1", [](K&) {}}, // disabled
             {Pfad::Sanierung, "Option27", [](K& d) { d.bestandslampe = bestandslampeMitOption("Option27"); }},
@@ -428,6 +431,14 @@ private slots:
         QCOMPARE(statustext(s) == berechnet, pfad != Pfad::Gemeindestrasse);
         mausDruecken(s->vorwaertsknopf());
         QCOMPARE(statustext(s), berechnet);
+        // Lamp types that may no longer be sold say so.
+        mausBewegen(option("Option16"));
+        QVERIFY2(statustext(s).contains(QStringLiteral("mit Stecksockel werden seit Februar 2023")), qPrintable(statustext(s)));
+        if (pfad == Pfad::Sanierung) {
+            mausBewegen(option("Option23"));
+            QVERIFY2(statustext(s).contains(QStringLiteral("Quecksilberdampflampen dürfen seit April 2015")),
+                     qPrintable(statustext(s)));
+        }
     }
 };
 

@@ -208,6 +208,11 @@ private slots:
         festhalten(info, "geöffnet");
         finde<QPushButton>(info, "Command4")->click();
         geschlosseneAufraeumen();
+        finde<QPushButton>(a->hauptmenue(), "cmdpreise")->click();
+        QVERIFY(a->preisfenster());
+        festhalten(a->preisfenster(), "geöffnet");
+        finde<QPushButton>(a->preisfenster(), "cmdabbrechen")->click();
+        geschlosseneAufraeumen();
 
         // One program for all walks: what one path leaves in the record shows on the next.
         const std::pair<Pfad, const char*> pfade[] = {

@@ -9,11 +9,30 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace grobrechner::test {
+
+namespace {
+
+// No test reads or writes the settings of whoever runs it: every test program
+// keeps its settings in a folder of its own that goes when it ends.
+void einstellungenAbschirmen()
+{
+    static QTemporaryDir ordner;
+    QCoreApplication::setOrganizationName(QStringLiteral("Lumenstelle-Test"));
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (QSettings::Scope bereich : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, bereich, ordner.path());
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(einstellungenAbschirmen)
 
 void Meldungsrekorder::information(QWidget* eltern, const QString& titel, const QString& text)
 {
@@ -160,6 +179,7 @@ Pfadformular* Programmtest::bisSchritt(Pfad pfad, int k)
 
 void Programmtest::init()
 {
+    QSettings().clear(); // every test starts at the program's own prices
     t = std::make_unique<Testdienste>();
     a = std::make_unique<Anwendung>(t->dienste);
     a->hauptmenue()->show();

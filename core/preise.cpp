@@ -1,0 +1,133 @@
+#include "preise.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace grobrechner {
+
+std::array<float, lampenzahl> katalogpreise()
+{
+    std::array<float, lampenzahl> preise{};
+    for (std::size_t i = 0; i < lampenzahl; ++i)
+        preise[i] = Lampenkatalog[i].lampenpreis;
+    return preise;
+}
+
+double Preise::indexiert(float stand2009) const
+{
+    // At 100 % the price stays the very number it was; a product with 100 / 100
+    // could differ in the last bit once the cost models multiply on.
+    const double preis = stand2009;
+    return preisindex == 100 ? preis : preis * preisindex / 100;
+}
+
+double Preise::lampenpreis(const Lampe& lampe) const
+{
+    const float preis = lampenpreise[katalogindex(lampe)];
+    return lampe.familie == Lampenfamilie::LED ? preis : indexiert(preis);
+}
+
+bool Preise::eigenePreise() const
+{
+    Preise stand2009;
+    stand2009.co2faktor = co2faktor;
+    return *this != stand2009;
+}
+
+bool preisZulaessig(float preis) { return preis >= 0 && preis <= hoechstpreis; }
+
+bool preisindexZulaessig(float index) { return index >= kleinsterPreisindex && index <= groessterPreisindex; }
+
+bool co2faktorZulaessig(float faktor) { return faktor >= 0 && std::isfinite(faktor); }
+
+namespace {
+
+using G = Preisgruppe;
+using P = Preise;
+
+constexpr std::string_view jeLichtpunkt = "€ je Lichtpunkt";
+constexpr std::string_view pauschal = "€ pauschal";
+
+// The construction and renovation terms are numbered as the cost models number
+// them; the first is the luminaire, the eighth of a renovation its cabinets.
+const Preisposten feste[] = {
+    {G::Errichtung, "errichtung/leuchteTechn", "Leuchte, technisch", jeLichtpunkt, &P::errLeuchteTechn, nullptr},
+    {G::Errichtung, "errichtung/leuchteDeko", "Leuchte, dekorativ", jeLichtpunkt, &P::errLeuchteDeko, nullptr},
+    {G::Errichtung, "errichtung/posten2", "Posten 2", jeLichtpunkt, &P::errPosten2, nullptr},
+    {G::Errichtung, "errichtung/pauschale3", "Posten 3 bis 12 Lichtpunkte", pauschal, &P::errPauschale3, nullptr},
+    {G::Errichtung, "errichtung/posten3", "Posten 3 ab 13 Lichtpunkten", jeLichtpunkt, &P::errPosten3, nullptr},
+    {G::Errichtung, "errichtung/posten4", "Posten 4", jeLichtpunkt, &P::errPosten4, nullptr},
+    {G::Errichtung, "errichtung/pauschale5", "Posten 5 bis 16 Lichtpunkte", pauschal, &P::errPauschale5, nullptr},
+    {G::Errichtung, "errichtung/posten5", "Posten 5 ab 17 Lichtpunkten", jeLichtpunkt, &P::errPosten5, nullptr},
+    {G::Errichtung, "errichtung/verteiler", "Verteilerkasten", "€ je Verteiler", &P::errVerteiler, nullptr},
+    {G::Errichtung, "errichtung/grabungErdreich", "Grabung im Erdreich", "€ je m", &P::errGrabungErdreich, nullptr},
+    {G::Errichtung, "errichtung/grabungAsphalt", "Grabung im Asphalt", "€ je m", &P::errGrabungAsphalt, nullptr},
+    {G::Errichtung, "errichtung/posten8", "Posten 8", jeLichtpunkt, &P::errPosten8, nullptr},
+
+    {G::Sanierung, "sanierung/leuchteTechn", "Leuchte, technisch", jeLichtpunkt, &P::sanLeuchteTechn, nullptr},
+    {G::Sanierung, "sanierung/leuchteDeko", "Leuchte, dekorativ", jeLichtpunkt, &P::sanLeuchteDeko, nullptr},
+    {G::Sanierung, "sanierung/mastTechn", "Mast, technisch (neue Maste)", jeLichtpunkt, &P::sanMastTechn, nullptr},
+    {G::Sanierung, "sanierung/mastDeko", "Mast, dekorativ (neue Maste)", jeLichtpunkt, &P::sanMastDeko, nullptr},
+    {G::Sanierung, "sanierung/posten3", "Posten 3 (neue Maste)", jeLichtpunkt, &P::sanPosten3, nullptr},
+    {G::Sanierung, "sanierung/posten4", "Posten 4 (neue Maste)", jeLichtpunkt, &P::sanPosten4, nullptr},
+    {G::Sanierung, "sanierung/pauschale5", "Posten 5 bis 12 Lichtpunkte", pauschal, &P::sanPauschale5, nullptr},
+    {G::Sanierung, "sanierung/posten5", "Posten 5 über 12 Lichtpunkte", jeLichtpunkt, &P::sanPosten5, nullptr},
+    {G::Sanierung, "sanierung/posten6", "Posten 6", jeLichtpunkt, &P::sanPosten6, nullptr},
+    {G::Sanierung, "sanierung/pauschale7", "Posten 7 bis 16 Lichtpunkte", pauschal, &P::sanPauschale7, nullptr},
+    {G::Sanierung, "sanierung/posten7", "Posten 7 über 16 Lichtpunkte", jeLichtpunkt, &P::sanPosten7, nullptr},
+    {G::Sanierung, "sanierung/verteiler", "Verteilerkasten", "€ je Verteiler", &P::sanVerteiler, nullptr},
+    {G::Sanierung, "sanierung/posten9", "Posten 9", jeLichtpunkt, &P::sanPosten9, nullptr},
+
+    {G::Wartung, "wartung/jeWechsel", "Wartung und Instandhaltung (zuzüglich 15 %)", "€ je Lampenwechsel",
+     &P::wartungJeWechsel, nullptr},
+};
+
+struct Liste {
+    std::array<std::string, lampenzahl> lampenschluessel;
+    std::vector<Preisposten> posten;
+
+    Liste()
+        : posten(std::begin(feste), std::end(feste))
+    {
+        for (std::size_t i = 0; i < lampenzahl; ++i) {
+            const Lampe& l = Lampenkatalog[i];
+            lampenschluessel[i] = "lampen/" + std::string(l.option);
+            const bool led = l.familie == Lampenfamilie::LED;
+            posten.push_back({led ? G::LED : G::Lampen, lampenschluessel[i], l.beschriftung,
+                              led ? "€ je Leuchte" : "€ je Lampe", nullptr, &l});
+        }
+    }
+};
+
+} // namespace
+
+std::span<const Preisposten> preisposten()
+{
+    static const Liste liste;
+    return liste.posten;
+}
+
+float& betrag(Preise& preise, const Preisposten& posten)
+{
+    return posten.feld ? preise.*posten.feld : preise.lampenpreise[katalogindex(*posten.lampe)];
+}
+
+float betrag(const Preise& preise, const Preisposten& posten)
+{
+    return posten.feld ? preise.*posten.feld : preise.lampenpreise[katalogindex(*posten.lampe)];
+}
+
+std::string postenname(const Preisposten& posten)
+{
+    if (posten.lampe)
+        return std::string(posten.lampe->leuchtmittel) + " " + std::string(posten.bezeichnung);
+    // Construction and renovation have captions in common.
+    if (posten.gruppe == G::Errichtung)
+        return "Errichtung: " + std::string(posten.bezeichnung);
+    if (posten.gruppe == G::Sanierung)
+        return "Sanierung: " + std::string(posten.bezeichnung);
+    return std::string(posten.bezeichnung);
+}
+
+} // namespace grobrechner

@@ -1,0 +1,66 @@
+#include "preiseinstellungen.h"
+
+#include <QSettings>
+
+#include <cmath>
+
+namespace grobrechner::preiseinstellungen {
+
+namespace {
+
+const QString gruppe = QStringLiteral("Preise");
+const QString preisindexSchluessel = QStringLiteral("preisindex");
+const QString co2faktorSchluessel = QStringLiteral("co2faktor");
+
+QString schluessel(const Preisposten& posten)
+{
+    return QString::fromLatin1(posten.schluessel.data(), static_cast<qsizetype>(posten.schluessel.size()));
+}
+
+void lies(const QSettings& einstellungen, const QString& name, float& wert, bool (*zulaessig)(float))
+{
+    bool zahl = false;
+    const double gelesen = einstellungen.value(name).toDouble(&zahl);
+    // A double the float range cannot hold would turn into infinity.
+    const auto f = static_cast<float>(gelesen);
+    if (zahl && std::isfinite(gelesen) && std::isfinite(f) && zulaessig(f))
+        wert = f;
+}
+
+} // namespace
+
+Preise lesen()
+{
+    QSettings einstellungen;
+    einstellungen.beginGroup(gruppe);
+    Preise p;
+    for (const Preisposten& posten : preisposten())
+        lies(einstellungen, schluessel(posten), betrag(p, posten), preisZulaessig);
+    lies(einstellungen, preisindexSchluessel, p.preisindex, preisindexZulaessig);
+    lies(einstellungen, co2faktorSchluessel, p.co2faktor, co2faktorZulaessig);
+    return p;
+}
+
+bool schreiben(const Preise& p)
+{
+    QSettings einstellungen;
+    einstellungen.beginGroup(gruppe);
+    // Only what differs from the program's own values is stored, so that a
+    // later version's own values reach whoever never changed them.
+    const auto schreib = [&einstellungen](const QString& name, float wert, float vorgabe) {
+        if (wert == vorgabe)
+            einstellungen.remove(name);
+        else
+            einstellungen.setValue(name, static_cast<double>(wert)); // reads back as the same float
+    };
+    const Preise vorgaben;
+    for (const Preisposten& posten : preisposten())
+        schreib(schluessel(posten), betrag(p, posten), betrag(vorgaben, posten));
+    schreib(preisindexSchluessel, p.preisindex, vorgaben.preisindex);
+    schreib(co2faktorSchluessel, p.co2faktor, vorgaben.co2faktor);
+    einstellungen.endGroup();
+    einstellungen.sync();
+    return einstellungen.status() == QSettings::NoError;
+}
+
+} // namespace grobrechner::preiseinstellungen
