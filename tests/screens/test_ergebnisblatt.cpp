@@ -31,11 +31,12 @@ struct Quelle {
 };
 
 const char* const betriebstexte[] = {
-    "lblleuchtmittel", "lbleinschaltung", "lblabschaltung", "lblabsenkung", "lblstrompreis",
+    "lblleuchtmittel", "lbleinschaltung", "lblabschaltung", "lblabsenkung", "lblstrompreis", "lbldatenbasis",
 };
 const char* const betriebszahlen[] = {
     "lblbetrstdjahr", "lblenergiejahr",   "lblenergiekojahr", "lblenergie25",
     "lblenergieko25", "lbllampenersko25", "lblwartinstko25",  "lblbetrkoges",
+    "lblco2jahr",     "lblco225",
 };
 
 QList<Quelle> quellen(Pfad pfad)
