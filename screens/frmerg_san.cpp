@@ -71,8 +71,8 @@ frmerg_san::frmerg_san(Umgebung& umgebung)
     for (const Sanierungszeile& z : ergebnis) {
         zeigen(werte.zeile(z.zeile), *z.text(texte));
         if (&z == &ergebnis[amortisation]) {
-            // Says how to read a payback beyond the horizon; without one it is not there at all.
-            QLabel* hinweis = werte.randnotiz("lblamohinweis");
+            // Right under the payback, how to read one beyond the horizon; otherwise nothing.
+            QLabel* hinweis = werte.anmerkung("lblamohinweis");
             zeigen(hinweis, texte.eigene.amohinweis);
             hinweis->setHidden(texte.eigene.amohinweis.empty());
         }

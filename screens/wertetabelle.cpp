@@ -118,11 +118,14 @@ QList<QLabel*> Wertetabelle::texte(const char* beschriftungName, const QString& 
     return werte;
 }
 
-QLabel* Wertetabelle::randnotiz(const char* name)
+QLabel* Wertetabelle::anmerkung(const char* name)
 {
     QLabel* notiz = label(name, QString(), false);
     notiz->setWordWrap(true);
-    m_raster->addWidget(notiz, m_zeile - 1, wertspalte() + 2);
+    QFont schraeg = notiz->font();
+    schraeg.setItalic(true);
+    notiz->setFont(schraeg);
+    m_raster->addWidget(notiz, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
     return notiz;
 }
 

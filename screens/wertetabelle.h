@@ -54,8 +54,8 @@ public:
     // A bold heading over the figure and unit columns, e.g. the installation a column shows.
     QLabel* spaltenkopf(const char* name, const QString& text);
     void abstand(int hoehe = 10);
-    // A short note beside the last row, after its unit (it may wrap).
-    QLabel* randnotiz(const char* name);
+    // A short note on a row of its own below, across caption, figure and unit (it may wrap).
+    QLabel* anmerkung(const char* name);
     // The next row goes into row `zeile` of the grid: a table with shared
     // captions puts its rows beside those of the table that carries them.
     void zeileSetzen(int zeile) { m_zeile = zeile; }

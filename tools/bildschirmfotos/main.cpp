@@ -55,6 +55,11 @@ int main(int argc, char* argv[])
         frminfo info(dienste, &menue);
         foto(info);
     }
+    menue.findChild<QPushButton*>(QStringLiteral("cmdpreise"))->click();
+    if (frmpreise* preise = anwendung.preisfenster()) {
+        foto(*preise);
+        preise->close();
+    }
 
     const char* pfadknoepfe[] = {"Command1", "Command3", "Command2"};
     for (const char* knopf : pfadknoepfe) {
