@@ -73,6 +73,7 @@ private slots:
                  QStringLiteral("Datenbasis: Eigene Preise, Preisindex 185 % gegenüber April 2009; CO₂-Faktor 400 g/kWh"));
     }
 
+    // Escape and Enter as the user presses them in a field.
     void resetShowsTheProgramsOwnValuesAndCancelKeepsTheStoredOnes()
     {
         Preise eigene;
@@ -81,11 +82,13 @@ private slots:
         oeffnen();
         klick("cmdzurücksetzen");
         QCOMPARE(feld("txtpreisindex")->text(), QStringLiteral("100"));
-        klick("cmdabbrechen");
+        QTest::keyClick(feld("txtpreisindex"), Qt::Key_Escape); // cancels
+        QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
         QCOMPARE(preiseinstellungen::lesen(), eigene);
         oeffnen();
         klick("cmdzurücksetzen");
-        klick("cmdübernehmen");
+        QTest::keyClick(feld("txtco2faktor"), Qt::Key_Return); // stores
+        QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
         QCOMPARE(preiseinstellungen::lesen(), Preise{});
         QCOMPARE(QSettings().allKeys(), QStringList{}); // nothing of one's own left
     }
