@@ -30,5 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     pruefen(s.ges);
     pruefen(s.amo);
     pruefen(s.gesersp);
+    pruefen(zehntelDifferenz(a, b));
     return 0;
 }

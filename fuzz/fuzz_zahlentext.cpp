@@ -1,5 +1,6 @@
 // The German number parser: no text crashes it, every accepted text is a
-// finite number, and a whole number shown with "#,##0" reads back as itself.
+// finite number, and a whole number shown with "#,##0" reads back as itself,
+// as do tenths shown with "#,##0.0".
 #include "zahlentext.h"
 
 #include <cmath>
@@ -27,6 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const std::string gezeigt = formatGanzzahl(*wert);
     const auto zurueck = zahlAusText(gezeigt);
     if (!zurueck || *zurueck != (ganz == 0 ? 0.0 : ganz))
+        std::abort();
+    // Read as tenths: both sides are the double nearest the same decimal.
+    const auto zehntel = zahlAusText(formatZehntel(*wert));
+    if (!zehntel || *zehntel != (ganz == 0 ? 0.0 : ganz / 10))
         std::abort();
     if (single) {
         const auto einfach = singleAusText(zahltext(*single));
