@@ -97,7 +97,8 @@ void frmgrsbl::pfadAnbieten(Pfad pfad)
 {
     // The notes have only an OK button: the path opens once they are read.
     for (const QString& hinweis : pfadhinweise(pfad))
-        rahmen().dienste().meldungen->information(this, QStringLiteral("Information"), hinweis);
+        if (!rahmen().dienste().meldungen->information(this, QStringLiteral("Information"), hinweis))
+            return; // the menu was closed or left meanwhile
     emit pfadGewaehlt(pfad);
 }
 

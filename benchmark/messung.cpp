@@ -89,7 +89,7 @@ double cpuSekunden()
 
 class Stumm final : public Meldungen {
 public:
-    void information(QWidget*, const QString&, const QString&) override {}
+    bool information(QWidget*, const QString&, const QString&) override { return true; }
     bool frage(QWidget*, const QString&, const QString&) override { return false; }
 };
 

@@ -1,22 +1,46 @@
 #include "dienste.h"
 
+#include "dialogwache.h"
 #include "druckauftrag.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <optional>
+#include <utility>
 
 namespace grobrechner {
 
-void QtMeldungen::information(QWidget* eltern, const QString& titel, const QString& text)
+namespace {
+
+std::optional<int> zeigen(QMessageBox::Icon symbol, QWidget* eltern, const QString& titel, const QString& text,
+                          QMessageBox::StandardButtons knoepfe)
 {
-    QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, eltern);
-    box.exec();
+    Dialogwache box(new QMessageBox(symbol, titel, text, knoepfe, eltern));
+    // German whatever the locale, and whether or not Qt's own German
+    // translation is installed.
+    const std::pair<QMessageBox::StandardButton, QString> beschriftungen[] = {
+        {QMessageBox::Ok, QStringLiteral("OK")},
+        {QMessageBox::Yes, QStringLiteral("&Ja")},
+        {QMessageBox::No, QStringLiteral("&Nein")},
+    };
+    for (const auto& [knopf, beschriftung] : beschriftungen)
+        if (QAbstractButton* k = box.dialog<QMessageBox>()->button(knopf))
+            k->setText(beschriftung);
+    return box.ausfuehren();
+}
+
+} // namespace
+
+bool QtMeldungen::information(QWidget* eltern, const QString& titel, const QString& text)
+{
+    return zeigen(QMessageBox::Information, eltern, titel, text, QMessageBox::Ok).has_value();
 }
 
 bool QtMeldungen::frage(QWidget* eltern, const QString& titel, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Yes | QMessageBox::No, eltern);
-    return box.exec() == QMessageBox::Yes;
+    return zeigen(QMessageBox::NoIcon, eltern, titel, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Dienste Dienste::echt()

@@ -14,18 +14,25 @@ namespace grobrechner {
 
 // Message boxes. The program always uses QtMeldungen; tests put a recorder in
 // its place so that no box waits for a click.
+//
+// A window can be closed while its box is open (by a screen reader or UI
+// automation, which reach past the box). The box then goes with it, and its
+// caller must leave the window alone: information() says false, frage() No.
 class Meldungen {
 public:
     virtual ~Meldungen() = default;
-    // Information icon and an OK button.
-    virtual void information(QWidget* eltern, const QString& titel, const QString& text) = 0;
-    // Yes and No without an icon; true for Yes.
+    // Information icon and an OK button. False when the window was closed
+    // meanwhile.
+    virtual bool information(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // Yes and No without an icon; true for Yes, never when the window was
+    // closed meanwhile.
     virtual bool frage(QWidget* eltern, const QString& titel, const QString& text) = 0;
 };
 
+// Real QMessageBoxes with German buttons, run through a Dialogwache.
 class QtMeldungen final : public Meldungen {
 public:
-    void information(QWidget* eltern, const QString& titel, const QString& text) override;
+    bool information(QWidget* eltern, const QString& titel, const QString& text) override;
     bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
 };
 

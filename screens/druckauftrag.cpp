@@ -71,7 +71,8 @@ QString QtDruckauftrag::abschliessen()
 {
     if (!m_drucker)
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil kein Drucker "
-                              "bereitsteht.");
+                              "bereitsteht. Mit „Als PDF speichern“ können Sie das Formular stattdessen als "
+                              "PDF-Datei sichern.");
     if (!m_maler.isActive())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil keine Seite an den "
                               "Drucker gesendet wurde.");

@@ -9,7 +9,8 @@ namespace grobrechner {
 
 void eingabeBemaengeln(Formular& formular, QWidget* feld, const QString& titel, const QString& text, bool leeren)
 {
-    formular.rahmen().dienste().meldungen->information(&formular, titel, text);
+    if (!formular.rahmen().dienste().meldungen->information(&formular, titel, text))
+        return; // the screen was closed while the box was open
     if (auto* zeile = qobject_cast<QLineEdit*>(feld); zeile && leeren)
         zeile->clear();
     feld->setFocus(Qt::OtherFocusReason);

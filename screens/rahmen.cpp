@@ -3,10 +3,14 @@
 #include "dienste.h"
 #include "frminfo.h"
 #include "klickbar.h"
+#include "klicksperre.h"
+#include "laengenwache.h"
 #include "uhrzeile.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShortcut>
@@ -37,6 +41,9 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     fenster.setObjectName(a.name);
     fenster.setWindowTitle(a.fenstertitel);
     fenster.setAttribute(Qt::WA_DeleteOnClose);
+    fenster.installEventFilter(this);
+    if (m_statusleiste)
+        m_laengenwache = new Laengenwache(m_statusleiste, this);
 
     auto* haupt = new QVBoxLayout(&fenster);
     haupt->setContentsMargins(0, 0, 0, 0);
@@ -108,6 +115,18 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     }
 }
 
+bool Rahmen::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == &m_fenster && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
+        Klicksperre::fensterErschienen(m_fenster);
+        // By now the screen has all its fields, those of its forms included.
+        if (m_laengenwache)
+            for (QLineEdit* feld : m_fenster.findChildren<QLineEdit*>())
+                m_laengenwache->bewachen(feld);
+    }
+    return false;
+}
+
 QLabel* Rahmen::titelSetzen(const QString& name, const QString& text)
 {
     auto* titel = new QLabel(text, &m_fenster);
@@ -139,10 +158,17 @@ QPushButton* Rahmen::druckknopf()
     if (!m_druckknopf) {
         m_druckknopf = new QPushButton(&m_fenster);
         m_druckknopf->setObjectName(QStringLiteral("Command3"));
-        m_druckknopf->setIcon(QIcon(QStringLiteral(":/bilder/drucker.svg")));
         // As high as the captions of the other buttons, so the row stays even.
         const int hoehe = m_druckknopf->fontMetrics().height();
-        m_druckknopf->setIconSize(QSize(hoehe, hoehe));
+        const QIcon symbol(QStringLiteral(":/bilder/drucker.svg"));
+        if (symbol.pixmap(QSize(hoehe, hoehe)).isNull()) {
+            // Without Qt's SVG plugins the symbol cannot be drawn and the
+            // button would be an empty square.
+            m_druckknopf->setText(QStringLiteral("Drucken"));
+        } else {
+            m_druckknopf->setIcon(symbol);
+            m_druckknopf->setIconSize(QSize(hoehe, hoehe));
+        }
         m_druckknopf->setAccessibleName(QStringLiteral("Drucken"));
         m_druckknopf->setToolTip(QStringLiteral("Drucken"));
     }
@@ -155,13 +181,21 @@ void Rahmen::drucken(const QString& druckzeile, const QList<QWidget*>& ausblende
     Meldungen& meldungen = *m_dienste.meldungen;
     if (!meldungen.frage(&m_fenster, texte::druckenTitel, texte::druckenFrage))
         return;
+    // False once the window was closed while a box was open: then the routine
+    // stops where it is. A description just shown is not shown again for the
+    // next step (without a printer, rendering fails for the same reason as
+    // setting the orientation).
+    QString gezeigt;
     const auto melde = [&](const QString& fehler) {
-        if (!fehler.isEmpty())
-            meldungen.information(&m_fenster, texte::druckfehlerTitel, fehler);
+        if (fehler.isEmpty() || fehler == gezeigt)
+            return true;
+        gezeigt = fehler;
+        return meldungen.information(&m_fenster, texte::druckfehlerTitel, fehler);
     };
 
     std::unique_ptr<Druckauftrag> auftrag = m_dienste.neuerDruckauftrag();
-    melde(auftrag->ausrichtungSetzen(ausrichtung));
+    if (!melde(auftrag->ausrichtungSetzen(ausrichtung)))
+        return;
     if (m_statusleiste && !druckzeile.isEmpty())
         m_statusleiste->showMessage(druckzeile);
     {
@@ -181,7 +215,8 @@ void Rahmen::drucken(const QString& druckzeile, const QList<QWidget*>& ausblende
             w->hide();
             versteckt.append(w);
         }
-        melde(auftrag->fensterDrucken(m_fenster));
+        if (!melde(auftrag->fensterDrucken(m_fenster)))
+            return;
     }
     melde(auftrag->abschliessen());
 }

@@ -20,6 +20,7 @@ namespace grobrechner {
 struct Dienste;
 class Bild;
 class KlickLabel;
+class Laengenwache;
 
 // What the shared frame of one screen looks like.
 struct Ausstattung {
@@ -34,8 +35,11 @@ struct Ausstattung {
 // The elements that every screen shares, laid out the same way everywhere:
 // clock line and INFO at the top right, the screen's own controls in the
 // middle, logo and intellectual-property label at the bottom left beside the
-// row of buttons, the status bar at the very bottom. Also the hints and the
-// print routine.
+// row of buttons, the status bar at the very bottom. Also the hints, the
+// print routine, and what keeps hurried hands from harm: each time the window
+// appears it ignores the second click of a double click (Klicksperre), and
+// its length-limited fields refuse, and report, what does not fit
+// (Laengenwache).
 class Rahmen : public QObject {
     Q_OBJECT
 public:
@@ -60,10 +64,14 @@ public:
     // Asks, then prints the window on the default printer. While it renders,
     // the status bar shows the print caption (if any) and the given buttons are
     // hidden; they come back whatever fails. Every failing step reports itself
-    // in a "Druckfehler" box and the routine goes on with the next one.
+    // in a "Druckfehler" box (a description not twice in a row) and the routine
+    // goes on with the next one; it stops if the window is closed meanwhile.
     void drucken(const QString& druckzeile, const QList<QWidget*>& ausblenden, QPageLayout::Orientation ausrichtung);
 
     void infoOeffnen();
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     QWidget& m_fenster;
@@ -75,6 +83,7 @@ private:
     QWidget* m_inhalt = nullptr;
     QHBoxLayout* m_tastenzeile = nullptr;
     QPushButton* m_druckknopf = nullptr;
+    Laengenwache* m_laengenwache = nullptr;
 };
 
 } // namespace grobrechner

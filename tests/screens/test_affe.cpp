@@ -39,7 +39,11 @@ public:
         : m_zufall(zufall)
     {
     }
-    void information(QWidget*, const QString&, const QString&) override { ++anzahl; }
+    bool information(QWidget*, const QString&, const QString&) override
+    {
+        ++anzahl;
+        return true;
+    }
     bool frage(QWidget*, const QString&, const QString&) override
     {
         ++anzahl;

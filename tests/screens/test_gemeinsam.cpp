@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(t->meldungen.titel(), (QStringList{"Drucken", "Druckfehler", "Druckfehler", "Druckfehler"}));
         for (const Meldung& m : t->meldungen.meldungen.mid(1)) {
             QCOMPARE(m.art, Meldung::Information);
-            QCOMPARE(m.text, QStringLiteral("Papierstau"));
+            QVERIFY(m.text.startsWith(QStringLiteral("Papierstau beim ")));
         }
         // The orientation and the finish happen with the buttons shown; the
         // rendering error comes while they are hidden.
@@ -262,7 +262,7 @@ private slots:
             QVERIFY(k->isVisible());
     }
 
-    void withoutAPrinterTheUserLearnsWhyTwice()
+    void withoutAPrinterTheUserLearnsWhyOnceAndWhatToDoInstead()
     {
         t->dienste.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo()); };
         Anwendung ohneDrucker(t->dienste);
@@ -275,14 +275,13 @@ private slots:
             t->meldungen.meldungen.clear();
             t->meldungen.antworten = {true};
             blatt->druckknopf()->click();
-            const QStringList titel = t->meldungen.titel();
-            QVERIFY(titel.size() >= 2);
-            QCOMPARE(titel.front(), QStringLiteral("Drucken"));
-            for (const Meldung& m : t->meldungen.meldungen.mid(1)) {
-                QCOMPARE(m.titel, QStringLiteral("Druckfehler"));
-                QVERIFY2(m.text.contains(QStringLiteral("Drucker")), qPrintable(m.text));
-            }
-            QVERIFY(t->meldungen.meldungen[1].text.contains(QStringLiteral("kein Standarddrucker")));
+            // Rendering fails for the same reason as the orientation: that
+            // box is not shown twice.
+            QCOMPARE(t->meldungen.titel(), (QStringList{"Drucken", "Druckfehler", "Druckfehler"}));
+            const QList<Meldung>& m = t->meldungen.meldungen;
+            QVERIFY(m[1].text.contains(QStringLiteral("kein Standarddrucker")));
+            QVERIFY(m[2].text.contains(QStringLiteral("kein Drucker")));
+            QVERIFY(m[2].text.contains(QStringLiteral("„Als PDF speichern“")));
             for (QPushButton* k : {blatt->zurueckknopf(), blatt->hauptmenueknopf(), blatt->druckknopf()})
                 QVERIFY(k->isVisible());
         }

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
@@ -34,25 +35,28 @@ void einstellungenAbschirmen()
 
 Q_COREAPP_STARTUP_FUNCTION(einstellungenAbschirmen)
 
-void Meldungsrekorder::information(QWidget* eltern, const QString& titel, const QString& text)
+bool Meldungsrekorder::aufnehmen(const Meldung& m)
 {
-    const Meldung m{Meldung::Information, titel, text, eltern};
     meldungen.append(m);
+    const QPointer<QWidget> fenster = m.eltern;
     if (waehrendDerMeldung)
         waehrendDerMeldung(m);
+    return fenster && fenster->isVisible();
+}
+
+bool Meldungsrekorder::information(QWidget* eltern, const QString& titel, const QString& text)
+{
+    return aufnehmen({Meldung::Information, titel, text, eltern});
 }
 
 bool Meldungsrekorder::frage(QWidget* eltern, const QString& titel, const QString& text)
 {
-    const Meldung m{Meldung::Frage, titel, text, eltern};
-    meldungen.append(m);
-    if (waehrendDerMeldung)
-        waehrendDerMeldung(m);
+    const bool offen = aufnehmen({Meldung::Frage, titel, text, eltern});
     if (antworten.empty())
         return false;
     const bool ja = antworten.front();
     antworten.pop_front();
-    return ja;
+    return ja && offen;
 }
 
 QStringList Meldungsrekorder::titel() const
@@ -69,10 +73,17 @@ Druckrekorder::Druckrekorder(Druckprotokoll& protokoll)
     ++m_protokoll.auftraege;
 }
 
+namespace {
+QString fehlerBei(const Druckprotokoll& protokoll, const char* schritt)
+{
+    return protokoll.fehler.isEmpty() ? QString() : protokoll.fehler + QStringLiteral(" beim ") + QLatin1String(schritt);
+}
+} // namespace
+
 QString Druckrekorder::ausrichtungSetzen(QPageLayout::Orientation ausrichtung)
 {
     m_protokoll.ausrichtungen.append(ausrichtung);
-    return m_protokoll.fehler;
+    return fehlerBei(m_protokoll, "Ausrichten");
 }
 
 QString Druckrekorder::fensterDrucken(QWidget& fenster)
@@ -85,13 +96,13 @@ QString Druckrekorder::fensterDrucken(QWidget& fenster)
             sichtbar.append(k->objectName());
     sichtbar.sort();
     m_protokoll.sichtbareKnoepfe.append(sichtbar);
-    return m_protokoll.fehler;
+    return fehlerBei(m_protokoll, "Zeichnen");
 }
 
 QString Druckrekorder::abschliessen()
 {
     ++m_protokoll.abgeschlossen;
-    return m_protokoll.fehler;
+    return fehlerBei(m_protokoll, "Abschließen");
 }
 
 Testdienste::Testdienste()

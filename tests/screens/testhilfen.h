@@ -39,10 +39,11 @@ struct Meldung {
 
 // Records every message box instead of showing it. Questions are answered
 // from a queue (No when it is empty); a hook may look at the screens while the
-// box would be open.
+// box would be open, and if it closes the box's window, the box answers as the
+// real one would.
 class Meldungsrekorder final : public Meldungen {
 public:
-    void information(QWidget* eltern, const QString& titel, const QString& text) override;
+    bool information(QWidget* eltern, const QString& titel, const QString& text) override;
     bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
 
     QList<Meldung> meldungen;
@@ -50,6 +51,9 @@ public:
     std::function<void(const Meldung&)> waehrendDerMeldung;
 
     QStringList titel() const;
+
+private:
+    bool aufnehmen(const Meldung& m);
 };
 
 // What one print job was asked to do, and what the window looked like when it
@@ -60,7 +64,7 @@ struct Druckprotokoll {
     QStringList statuszeilen;          // the status bar while rendering
     QList<QStringList> sichtbareKnoepfe; // visible push buttons while rendering
     int abgeschlossen = 0;
-    QString fehler; // when set, every step fails with this text
+    QString fehler; // when set, every step fails with this text and the step's name
 };
 
 class Druckrekorder final : public Druckauftrag {

@@ -19,7 +19,7 @@ namespace {
 // Message boxes answer themselves: notes are confirmed, questions get No.
 class StilleMeldungen final : public Meldungen {
 public:
-    void information(QWidget*, const QString&, const QString&) override {}
+    bool information(QWidget*, const QString&, const QString&) override { return true; }
     bool frage(QWidget*, const QString&, const QString&) override { return false; }
 };
 
