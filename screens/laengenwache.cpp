@@ -110,10 +110,15 @@ bool Laengenwache::eventFilter(QObject* objekt, QEvent* ereignis)
         }
         return false;
     case QEvent::ContextMenu: {
+        // Qt's own menu, its "Paste" running through here. The action is known
+        // by its connection: it has no name in every Qt version.
         QMenu* menue = feld->createStandardContextMenu();
-        if (auto* aktion = menue->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-            disconnect(aktion, nullptr, feld, nullptr);
-            connect(aktion, &QAction::triggered, feld, [this, feld] { einfuegen(*feld, QGuiApplication::clipboard()->text()); });
+        for (QAction* aktion : menue->actions()) {
+            const bool fuegtEin = QObject::disconnect(aktion, &QAction::triggered, feld, &QLineEdit::paste)
+                || QObject::disconnect(aktion, SIGNAL(triggered()), feld, SLOT(paste()));
+            if (fuegtEin)
+                connect(aktion, &QAction::triggered, feld,
+                        [this, feld] { einfuegen(*feld, QGuiApplication::clipboard()->text()); });
         }
         menue->setAttribute(Qt::WA_DeleteOnClose);
         menue->popup(static_cast<QContextMenuEvent*>(ereignis)->globalPos());

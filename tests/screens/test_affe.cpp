@@ -1,5 +1,6 @@
-// A seeded random walk over the visible screen: clicks on buttons, options,
-// labels and pictures, random text typed or pasted into fields, heights
+// A seeded random walk over the visible screen: clicks and double clicks on
+// buttons, options, labels and pictures, random text typed or pasted into
+// fields through the clipboard, heights
 // chosen, windows closed, INFO and printing without a printer, message boxes
 // answered at random. After every action the program must be alive with
 // exactly one screen visible, the record must hold lamps of its catalogues,
@@ -16,6 +17,7 @@
 #include "testhilfen.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -58,7 +60,7 @@ private:
 QString zufallstext(std::mt19937& z)
 {
     static const QStringList bausteine = {"0", "1", "5", "9", "00", "080", ",", ".", "-", "+", " ", "e", "a", "ß",
-                                          "1.200", ",5", "999", "99999", "1e3", "inf", "nan", "\t", "€", "٣"};
+                                          "1.200", ",5", "999", "99999", "1e3", "inf", "nan", "\t", "\n", "\r\n", "€", "٣"};
     QString text;
     const int teile = std::uniform_int_distribution<int>(0, 6)(z);
     for (int i = 0; i < teile; ++i)
@@ -178,6 +180,18 @@ private:
         }
         if (ziele.isEmpty())
             return QStringLiteral("keine Ziele");
+        if (wahl < 16) {
+            // A double click as the window system delivers it, the second
+            // click landing on whatever the first one brought up.
+            QWidget* ziel = ziele[std::uniform_int_distribution<int>(0, ziele.size() - 1)(z)];
+            const QPoint punkt = ziel->mapToGlobal(ziel->rect().center());
+            const int zeit = QTest::lastMouseTimestamp + 1000;
+            const QString name = fenster->objectName() + QLatin1Char('/') + ziel->objectName();
+            klickAmOrt(punkt, zeit);
+            klickAmOrt(punkt, zeit + 60);
+            QTest::lastMouseTimestamp = zeit + 2000;
+            return name + QStringLiteral(" doppelklickt");
+        }
         QWidget* ziel = ziele[std::uniform_int_distribution<int>(0, ziele.size() - 1)(z)];
         const QString name = fenster->objectName() + QLatin1Char('/') + ziel->objectName();
         if (auto* feld = qobject_cast<QLineEdit*>(ziel)) {
@@ -189,10 +203,12 @@ private:
             const bool tippbar = std::all_of(getippt.begin(), getippt.end(), [](QChar c) {
                 return c.unicode() >= 0x20 && c.unicode() < 0x7f; // what QTest can type key by key
             });
-            if (tippbar && std::bernoulli_distribution(0.5)(z))
+            if (tippbar && std::bernoulli_distribution(0.5)(z)) {
                 QTest::keyClicks(feld, getippt);
-            else
-                feld->insert(text); // pasted: the field's maximum length cuts it
+            } else {
+                QGuiApplication::clipboard()->setText(text);
+                QTest::keySequence(feld, QKeySequence::Paste);
+            }
             return name + QStringLiteral(" tippt »") + text.left(20) + QStringLiteral("«");
         }
         if (auto* liste = qobject_cast<QComboBox*>(ziel)) {

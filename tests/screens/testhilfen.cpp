@@ -147,6 +147,24 @@ void klicken(QWidget* w)
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
+bool klickAmOrt(QPoint global, int zeit)
+{
+    QWidget* fenster = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->objectName().isEmpty() && w->frameGeometry().contains(global))
+            fenster = w;
+    if (!fenster)
+        return false;
+    QWindow* handle = fenster->windowHandle();
+    const QPointF lokal = handle->mapFromGlobal(global);
+    qt_handleMouseEvent(handle, lokal, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress,
+                        Qt::NoModifier, zeit);
+    qt_handleMouseEvent(handle, lokal, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease,
+                        Qt::NoModifier, zeit + 20);
+    QCoreApplication::processEvents();
+    return true;
+}
+
 void waehlen(QRadioButton* option)
 {
     QStyleOptionButton stil;

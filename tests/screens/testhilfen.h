@@ -103,6 +103,11 @@ void klicken(QWidget* w);
 // takes clicks on its mark and caption only, not on the empty rest of its row.
 void waehlen(QRadioButton* option);
 
+// A click as the window system delivers it: to whichever screen lies at the
+// global point, at the given event time (ms), through Qt's own double-click
+// detection. False when no screen lies there.
+bool klickAmOrt(QPoint global, int zeit);
+
 QString statustext(QWidget* fenster);
 
 // Chooses a mast height as the user does: the item is selected and activated.
