@@ -3,6 +3,8 @@
 #include <QPicture>
 #include <QWidget>
 
+#include <cups/cups.h>
+
 #include <algorithm>
 
 namespace grobrechner {
@@ -69,6 +71,15 @@ QString QtDruckauftrag::fensterDrucken(QWidget& fenster)
 
 QString QtDruckauftrag::abschliessen()
 {
+    // Qt hands a finished page to CUPS and keeps quiet if CUPS refuses it (a
+    // queue that rejects jobs, a printer that has gone). CUPS remembers the
+    // answer to the last request of this thread: asking for the printer first
+    // makes sure the answer read afterwards is the job's own.
+    const QString name = m_drucker ? m_drucker->printerName() : QString();
+    const bool ueberCups = m_drucker && m_drucker->outputFormat() == QPrinter::NativeFormat
+        && m_drucker->outputFileName().isEmpty() && m_maler.isActive();
+    if (ueberCups)
+        cupsFreeDests(1, cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(), nullptr));
     if (!m_drucker)
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil kein Drucker "
                               "bereitsteht. Mit „Als PDF speichern“ können Sie das Formular stattdessen als "
@@ -78,6 +89,10 @@ QString QtDruckauftrag::abschliessen()
                               "Drucker gesendet wurde.");
     if (!m_maler.end())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
+    if (ueberCups && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QStringLiteral("Der Drucker „%1“ hat den Druckauftrag nicht angenommen (%2). Bitte prüfen Sie in "
+                              "den Einstellungen Ihres Systems, ob er Aufträge annimmt.")
+            .arg(name, QString::fromUtf8(cupsLastErrorString()));
     return {};
 }
 
