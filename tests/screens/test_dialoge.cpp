@@ -240,5 +240,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(DialogeTest)
+int main(int argc, char* argv[])
+{
+    // Under the plain C locale, whatever the machine's own is.
+    qputenv("LC_ALL", "C");
+    qputenv("LANG", "C");
+    QApplication anwendung(argc, argv);
+    DialogeTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_dialoge.moc"
