@@ -7,13 +7,14 @@
 
 namespace grobrechner {
 
-void eingabeBemaengeln(Formular& formular, QWidget* feld, const QString& titel, const QString& text, bool leeren)
+bool eingabeBemaengeln(Formular& formular, QWidget* feld, const QString& titel, const QString& text, bool leeren)
 {
     if (!formular.rahmen().dienste().meldungen->information(&formular, titel, text))
-        return; // the screen was closed while the box was open
+        return false; // the screen was closed while the box was open
     if (auto* zeile = qobject_cast<QLineEdit*>(feld); zeile && leeren)
         zeile->clear();
     feld->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 std::optional<float> zahlPruefen(Formular& formular, QLineEdit* feld, Untergrenze grenze, const QString& titel,

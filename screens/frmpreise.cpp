@@ -176,10 +176,8 @@ std::optional<Preise> frmpreise::gelesen()
         std::optional<float> wert = eingabeLesen(feld->text().toStdString(), Untergrenze::AbNull);
         if (wert && !zulaessig(*wert))
             wert.reset();
-        if (!wert) {
-            eingabeBemaengeln(*this, feld, falscheEingabe, meldung, false);
+        if (!wert && eingabeBemaengeln(*this, feld, falscheEingabe, meldung, false))
             feld->selectAll();
-        }
         return wert;
     };
 

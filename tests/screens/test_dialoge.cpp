@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -24,7 +25,16 @@ using namespace grobrechner::test;
 namespace {
 
 // Where a box is opened: the screen it belongs to and what opens it.
-enum class Ort { Pfadhinweis, Schutzvermerk, EingabeFehlt, FalscheEingabe, DruckenErgebnis, DruckfehlerBlatt, DruckenInfo };
+enum class Ort {
+    Pfadhinweis,
+    Schutzvermerk,
+    EingabeFehlt,
+    FalscheEingabe,
+    FalscherPreis,
+    DruckenErgebnis,
+    DruckfehlerBlatt,
+    DruckenInfo
+};
 
 QWidget* fenster(const QString& name)
 {
@@ -108,6 +118,12 @@ class DialogeTest : public Programmtest {
             return bisSchritt(Pfad::Landesstrasse, 1)->vorwaertsknopf();
         case Ort::FalscheEingabe:
             return bisSchritt(Pfad::Gemeindestrasse, 3)->vorwaertsknopf();
+        case Ort::FalscherPreis: {
+            finde<QAbstractButton>(a->hauptmenue(), "cmdpreise")->click();
+            QWidget* preise = ::fenster(QStringLiteral("frmpreise"));
+            finde<QLineEdit>(preise, "txtpreisindex")->setText(QStringLiteral("viel"));
+            return finde<QAbstractButton>(preise, "cmdübernehmen");
+        }
         case Ort::DruckenErgebnis:
             return bisSchritt(Pfad::Gemeindestrasse, 2)->druckknopf();
         case Ort::DruckfehlerBlatt: {
@@ -141,6 +157,7 @@ private slots:
             {Ort::Schutzvermerk, "Schutzvermerk", "frmgrsbl", {"", "Command4"}},
             {Ort::EingabeFehlt, "Eingabe fehlt", "frmneuerrland", {"", "Command1"}},
             {Ort::FalscheEingabe, "Falsche Eingabe", "frmbetrko_gde", {"", "cmdback", "Command1"}},
+            {Ort::FalscherPreis, "Falsche Eingabe", "frmpreise", {"", "cmdabbrechen"}},
             {Ort::DruckenErgebnis, "Drucken", "frmerrko_neuerrgde", {"", "cmdback", "Command1", "Command2"}},
             {Ort::DruckfehlerBlatt, "Druckfehler", "frmerg_san", {"", "cmdback", "Command1"}},
             {Ort::DruckenInfo, "Drucken", "frminfo", {"", "Command4"}},
