@@ -1,5 +1,6 @@
 #include "bildschirmfolge.h"
 
+#include "fensterlage.h"
 #include "formular.h"
 #include "preiseinstellungen.h"
 
@@ -58,7 +59,7 @@ void Bildschirmfolge::hauptmenue(QWidget& von)
 {
     if (nummerVon(von) < 1)
         return;
-    zeige(m_hauptmenue, von);
+    menueZeigen();
     schliesseAlle();
 }
 
@@ -90,10 +91,20 @@ Pfadformular* Bildschirmfolge::erzeuge(int nummer)
 
 void Bildschirmfolge::zeige(QWidget& neu, const QWidget& alt)
 {
-    // The user sees one window that changes its contents.
-    neu.resize(alt.size().expandedTo(neu.minimumSizeHint()));
-    neu.move(alt.pos());
+    // The user sees one window that changes its contents: where the old one
+    // stood, as large, or larger when the new contents need it, as far as the
+    // screen allows; what does not fit scrolls.
+    platzieren(neu, alt, anzeigegroesse(neu, alt, alt.size()));
+    if (alt.isMaximized())
+        neu.setWindowState(neu.windowState() | Qt::WindowMaximized);
     neu.show();
+}
+
+void Bildschirmfolge::menueZeigen()
+{
+    // The main menu comes back where the user left it, at its own size.
+    platzieren(m_hauptmenue, m_hauptmenue, m_hauptmenue.size());
+    m_hauptmenue.show();
 }
 
 void Bildschirmfolge::schliesse(int nummer)
@@ -120,7 +131,7 @@ void Bildschirmfolge::fensterGeschlossen(Formular* formular)
         return;
     m_schritte[k - 1] = nullptr; // it is closing already
     schrittVerwerfen(m_zustand, k);
-    zeige(m_hauptmenue, *formular);
+    menueZeigen();
     schliesseAlle();
 }
 

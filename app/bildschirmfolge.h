@@ -51,6 +51,7 @@ private:
     int nummerVon(const QWidget& w) const;
     Pfadformular* erzeuge(int nummer);
     void zeige(QWidget& neu, const QWidget& alt);
+    void menueZeigen();
     void schliesse(int nummer);
     void schliesseAlle();
     void fensterGeschlossen(Formular* formular);

@@ -1,6 +1,7 @@
 #include "frmgrsbl.h"
 
 #include "dienste.h"
+#include "fensterlage.h"
 #include "ui_frmgrsbl.h"
 
 namespace grobrechner {
@@ -88,7 +89,7 @@ frmgrsbl::frmgrsbl(Dienste& dienste)
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Sanierung); });
     connect(m_ui->cmdpreise, &QPushButton::clicked, this, &frmgrsbl::preiseGewaehlt);
     connect(m_ui->Command4, &QPushButton::clicked, this, &frmgrsbl::beenden);
-    resize(960, 600);
+    resize(hoechstens(QSize(960, 600), *this));
 }
 
 frmgrsbl::~frmgrsbl() = default;

@@ -1,5 +1,6 @@
 #include "frminfo.h"
 
+#include "knopfreihe.h"
 #include "ui_frminfo.h"
 
 #include <QBoxLayout>
@@ -40,7 +41,7 @@ frminfo::frminfo(Dienste& dienste, QWidget* eltern)
     connect(drucken, &QPushButton::clicked, this, [this, drucken, schliessen] {
         m_rahmen.drucken(QString(), {drucken, schliessen}, QPageLayout::Portrait);
     });
-    resize(940, 660);
+    resize(940, 660); // made to fit the screen as it opens
 }
 
 frminfo::~frminfo() = default;

@@ -3,6 +3,7 @@
 #include "dienste.h"
 #include "eingabe.h"
 #include "eingabepruefung.h"
+#include "knopfreihe.h"
 #include "lampenkatalog.h"
 #include "preiseinstellungen.h"
 #include "ui_frmpreise.h"

@@ -1,6 +1,7 @@
 #include "pfadformular.h"
 
 #include "bildschirmtexte.h"
+#include "knopfreihe.h"
 #include "navigation.h"
 #include "texte.h"
 
@@ -48,7 +49,7 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
 {
     const Pfadbildschirm& b = m_beschreibung;
     m_titel = rahmen().titelSetzen(QStringLiteral("Label2"), b.titel);
-    QHBoxLayout* zeile = rahmen().tastenzeile();
+    Knopfreihe* zeile = rahmen().tastenzeile();
 
     if (b.istErgebnis()) {
         // What the figures rest on, read with them and printed with them.

@@ -1,25 +1,61 @@
 #include "rahmen.h"
 
 #include "dienste.h"
+#include "fensterlage.h"
 #include "frminfo.h"
 #include "klickbar.h"
 #include "klicksperre.h"
+#include "knopfreihe.h"
 #include "laengenwache.h"
 #include "uhrzeile.h"
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace grobrechner {
 
 namespace {
+
+// The screen's own controls. QScrollArea asks for no more than 36 × 24 lines
+// of text; this one asks for all the room the controls need, so that a window
+// opens as large as its screen and the available area allow, and scrolls only
+// what does not fit.
+class Inhaltsflaeche final : public QScrollArea {
+public:
+    explicit Inhaltsflaeche(QWidget* eltern)
+        : QScrollArea(eltern)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        // Not a stop of its own for Tab: the controls in it are.
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QWidget* w = widget();
+        if (!w)
+            return QScrollArea::sizeHint();
+        QSize groesse = w->sizeHint().expandedTo(w->minimumSizeHint()).expandedTo(w->minimumSize());
+        if (w->hasHeightForWidth())
+            groesse.setHeight(std::max(groesse.height(), w->heightForWidth(groesse.width())));
+        const int rand = 2 * frameWidth();
+        return groesse + QSize(rand, rand);
+    }
+};
+
 QStatusBar* neueStatusleiste(QWidget& fenster, bool gewuenscht)
 {
     if (!gewuenscht)
@@ -49,10 +85,14 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     haupt->setContentsMargins(0, 0, 0, 0);
     haupt->setSpacing(0);
 
-    auto* rand = m_rand = new QVBoxLayout;
+    // The page: title, controls and buttons. In a window wider than they ask
+    // for it keeps their width and stands in the middle, so that they do not
+    // drift apart into the window's corners.
+    auto* seite = new QWidget(&fenster);
+    haupt->addWidget(seite, 1, Qt::AlignHCenter);
+    auto* rand = m_rand = new QVBoxLayout(seite);
     rand->setContentsMargins(12, 8, 12, 8);
     rand->setSpacing(8);
-    haupt->addLayout(rand, 1);
 
     auto* kopf = m_kopf = new QHBoxLayout;
     kopf->addStretch(1);
@@ -74,8 +114,10 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     }
     rand->addLayout(kopf);
 
-    m_inhalt = new QWidget(&fenster);
-    rand->addWidget(m_inhalt, 1);
+    m_flaeche = new Inhaltsflaeche(&fenster);
+    m_inhalt = new QWidget(m_flaeche);
+    m_flaeche->setWidget(m_inhalt);
+    rand->addWidget(m_flaeche, 1);
 
     auto* fuss = new QHBoxLayout;
     auto* logo = new Bild(QStringLiteral("lumenstelle"), &fenster);
@@ -95,10 +137,9 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
     connect(eigentum, &KlickLabel::geklickt, this,
             [this] { m_dienste.meldungen->information(&m_fenster, texte::eigentumTitel, texte::eigentumText); });
     fuss->addWidget(eigentum);
-    fuss->addStretch(1);
-    m_tastenzeile = new QHBoxLayout;
-    m_tastenzeile->setSpacing(8);
-    fuss->addLayout(m_tastenzeile);
+    // The buttons take the rest of the width, right-aligned.
+    m_tastenzeile = new Knopfreihe(8);
+    fuss->addLayout(m_tastenzeile, 1);
     rand->addLayout(fuss);
 
     if (m_statusleiste) {
@@ -106,8 +147,8 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
         setHint(logo, texte::homepageHinweis);
         setHint(eigentum, texte::eigentumHinweis);
         if (!a.hintergrundHinweis.isEmpty()) {
-            setHint(&fenster, a.hintergrundHinweis);
-            setHint(m_inhalt, a.hintergrundHinweis);
+            for (QWidget* hintergrund : {&fenster, seite, m_inhalt})
+                setHint(hintergrund, a.hintergrundHinweis);
         }
     } else {
         eigentum->setToolTip(texte::eigentumHinweis);
@@ -117,15 +158,46 @@ Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
 
 bool Rahmen::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    if (objekt == &m_fenster && ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
+    if (objekt != &m_fenster)
+        return false;
+    if (ereignis->type() == QEvent::Show && !ereignis->spontaneous()) {
         Klicksperre::fensterErschienen(m_fenster);
         // By now the screen has all its fields, those of its forms included.
         if (m_laengenwache)
             for (QLineEdit* feld : m_fenster.findChildren<QLineEdit*>())
                 m_laengenwache->bewachen(feld);
+        // Qt keeps a window no smaller than its layout's minimum, which knows
+        // nothing of wrapping text. At its narrowest the window wraps title and
+        // buttons into the most lines; it is kept high enough for them, so no
+        // width cuts them off.
+        if (QLayout* l = m_fenster.layout()) {
+            const QSize kleinste = l->totalMinimumSize();
+            m_fenster.setMinimumSize(kleinste.width(),
+                                     std::max(kleinste.height(), l->totalMinimumHeightForWidth(kleinste.width())));
+        }
+        return false;
     }
-    return false;
+    if (ereignis->type() != QEvent::KeyPress)
+        return false;
+    QScrollBar* leiste = m_flaeche->verticalScrollBar();
+    switch (static_cast<QKeyEvent*>(ereignis)->key()) {
+    case Qt::Key_PageUp:
+        leiste->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+    case Qt::Key_PageDown:
+        leiste->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+    case Qt::Key_Up:
+        leiste->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+    case Qt::Key_Down:
+        leiste->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+    default:
+        return false;
+    }
 }
+
 
 QLabel* Rahmen::titelSetzen(const QString& name, const QString& text)
 {
@@ -149,7 +221,7 @@ QLabel* Rahmen::fusszeileSetzen(const QString& name, const QString& text)
     QFont klein = zeile->font();
     klein.setPointSizeF(klein.pointSizeF() * 0.85);
     zeile->setFont(klein);
-    m_rand->insertWidget(m_rand->indexOf(m_inhalt) + 1, zeile);
+    m_rand->insertWidget(m_rand->indexOf(m_flaeche) + 1, zeile);
     return zeile;
 }
 
@@ -215,6 +287,11 @@ void Rahmen::drucken(const QString& druckzeile, const QList<QWidget*>& ausblende
             w->hide();
             versteckt.append(w);
         }
+        // A window smaller than its controls scrolls them; the page shows them
+        // all, so for the rendering the window takes the size they need.
+        const QSize bisher = m_fenster.size();
+        const auto groesseZurueck = qScopeGuard([&] { m_fenster.resize(bisher); });
+        m_fenster.resize(bisher.expandedTo(m_fenster.sizeHint()));
         if (!melde(auftrag->fensterDrucken(m_fenster)))
             return;
     }
@@ -225,6 +302,9 @@ void Rahmen::infoOeffnen()
 {
     // Modal for the whole program, but not blocking: the caller returns at once.
     auto* info = new frminfo(m_dienste, &m_fenster);
+    // At the size it was made for, or smaller on a small screen: its text
+    // wraps to the width and scrolls.
+    platzieren(*info, m_fenster, info->size(), Lage::mittigDarueber);
     info->show();
 }
 

@@ -12,6 +12,7 @@ class QHBoxLayout;
 class QVBoxLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QStatusBar;
 class QWidget;
 
@@ -20,6 +21,7 @@ namespace grobrechner {
 struct Dienste;
 class Bild;
 class KlickLabel;
+class Knopfreihe;
 class Laengenwache;
 
 // What the shared frame of one screen looks like.
@@ -40,6 +42,10 @@ struct Ausstattung {
 // appears it ignores the second click of a double click (Klicksperre), and
 // its length-limited fields refuse, and report, what does not fit
 // (Laengenwache).
+//
+// The screen's own controls scroll when the window is smaller than they need
+// (a small screen, a large font); title, buttons and status bar stay in view,
+// and the row of buttons breaks into more rows when it is too narrow.
 class Rahmen : public QObject {
     Q_OBJECT
 public:
@@ -52,7 +58,9 @@ public:
     QLabel* fusszeileSetzen(const QString& name, const QString& text);
 
     QWidget* inhalt() const { return m_inhalt; }
-    QHBoxLayout* tastenzeile() const { return m_tastenzeile; }
+    // The scrolling area around inhalt().
+    QScrollArea* inhaltsflaeche() const { return m_flaeche; }
+    Knopfreihe* tastenzeile() const { return m_tastenzeile; }
     Dienste& dienste() const { return m_dienste; }
 
     void setHint(QWidget* element, const QString& text) { m_hinweise.setHint(element, text); }
@@ -71,6 +79,9 @@ public:
     void infoOeffnen();
 
 protected:
+    // For the window: as it appears, the click lock, the length guard and a
+    // minimum height that holds wrapped lines at its narrowest; page and arrow
+    // keys that no control took scroll the screen's own controls.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -80,8 +91,9 @@ private:
     Hinweise m_hinweise;
     QHBoxLayout* m_kopf = nullptr;
     QVBoxLayout* m_rand = nullptr;
+    QScrollArea* m_flaeche = nullptr;
     QWidget* m_inhalt = nullptr;
-    QHBoxLayout* m_tastenzeile = nullptr;
+    Knopfreihe* m_tastenzeile = nullptr;
     QPushButton* m_druckknopf = nullptr;
     Laengenwache* m_laengenwache = nullptr;
 };

@@ -12,6 +12,8 @@ Wertetabelle::Wertetabelle(QWidget* eltern)
     : m_eltern(eltern)
     , m_raster(new QGridLayout(eltern))
 {
+    // The frame of the screen gives the margins.
+    m_raster->setContentsMargins(0, 0, 0, 0);
     m_raster->setHorizontalSpacing(12);
     m_raster->setColumnStretch(3, 1);
 }

@@ -173,16 +173,6 @@ private slots:
         QCOMPARE(a->daten().lampe, lampeMitOption("Option1"));
     }
 
-    void aNewStepOpensWhereTheOldOneStood()
-    {
-        a->hauptmenue()->move(140, 90);
-        a->folge().starte(Pfad::Gemeindestrasse);
-        QCOMPARE(schritt(1)->pos(), QPoint(140, 90));
-        schritt(1)->move(200, 120);
-        weiter(schritt(1));
-        QCOMPARE(schritt(2)->pos(), QPoint(200, 120));
-    }
-
     void screensCarryTheirNamesTitlesAndCaptions()
     {
         for (Pfad p : allePfade) {

@@ -96,6 +96,7 @@ QString Druckrekorder::fensterDrucken(QWidget& fenster)
             sichtbar.append(k->objectName());
     sichtbar.sort();
     m_protokoll.sichtbareKnoepfe.append(sichtbar);
+    m_protokoll.fenstergroessen.append(fenster.size());
     return fehlerBei(m_protokoll, "Zeichnen");
 }
 

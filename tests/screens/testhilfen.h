@@ -63,6 +63,7 @@ struct Druckprotokoll {
     QList<QPageLayout::Orientation> ausrichtungen;
     QStringList statuszeilen;          // the status bar while rendering
     QList<QStringList> sichtbareKnoepfe; // visible push buttons while rendering
+    QList<QSize> fenstergroessen;        // the window's size while rendering
     int abgeschlossen = 0;
     QString fehler; // when set, every step fails with this text and the step's name
 };
