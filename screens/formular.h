@@ -24,6 +24,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    // Enter and Return press the focused button, as Space does; Qt leaves them
+    // to the default button of dialogs.
+    void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:
     Rahmen m_rahmen;

@@ -79,12 +79,22 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
         else
             setHint(m_vorwaerts, b.vorwaertsHinweis);
         connect(m_vorwaerts, &QPushButton::clicked, this, [this] { vorwaerts(); });
-        if (istEingabe(b.schritt)) {
-            // Keyboard order: the calculate button comes before the others.
-            setTabOrder(m_vorwaerts, m_zurueck ? m_zurueck : m_hauptmenue);
-            if (m_zurueck)
-                setTabOrder(m_zurueck, m_hauptmenue);
-        }
+    }
+    if (istEingabe(b.schritt)) {
+        // Keyboard order: the calculate button comes before the others.
+        setTabOrder(m_vorwaerts, m_zurueck ? m_zurueck : m_hauptmenue);
+        if (m_zurueck)
+            setTabOrder(m_zurueck, m_hauptmenue);
+    } else {
+        // The buttons in the order they stand; Enter goes on along the path
+        // (or back to the main menu from the sheet), it never prints.
+        QWidget* vorige = m_drucken;
+        for (QPushButton* k : {m_zurueck, m_hauptmenue, m_vorwaerts})
+            if (k) {
+                setTabOrder(vorige, k);
+                vorige = k;
+            }
+        (m_vorwaerts ? m_vorwaerts : m_hauptmenue)->setFocus();
     }
 }
 
@@ -109,15 +119,21 @@ void Pfadformular::drucken()
 
 void Pfadformular::keyPressEvent(QKeyEvent* ereignis)
 {
-    if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
-        if (auto* fokus = qobject_cast<QPushButton*>(focusWidget())) {
-            fokus->animateClick();
-            return;
-        }
-        if (m_vorwaerts && istEingabe(m_beschreibung.schritt)) {
+    switch (ereignis->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (istEingabe(m_beschreibung.schritt) && !qobject_cast<QPushButton*>(focusWidget())) {
             m_vorwaerts->click();
             return;
         }
+        break;
+    case Qt::Key_Escape:
+        // Escape leaves the screen the way its back button does; step 1 has
+        // none and goes back to the main menu.
+        (m_zurueck ? m_zurueck : m_hauptmenue)->click();
+        return;
+    default:
+        break;
     }
     Formular::keyPressEvent(ereignis);
 }

@@ -26,6 +26,8 @@ struct Umgebung {
 //   input screens (steps 1 and 3)  Command4 forward, cmdback (step 3), Command1
 //   result screens (steps 2 and 4) cmdback, Command1, Command2 forward, Command3 print
 //   the result sheet (step 5)      cmdback, Command1, Command3 print
+// A result screen opens with the focus on its forward button (on the sheet on
+// "zum Hauptmenü"), so that Enter goes on along the path.
 class Pfadformular : public Formular {
     Q_OBJECT
 public:
@@ -51,7 +53,7 @@ protected:
     virtual void vorwaerts();
 
     // Enter presses the focused button, or else the forward button of an
-    // input screen.
+    // input screen; Escape presses the back button (on step 1 "zum Hauptmenü").
     void keyPressEvent(QKeyEvent* ereignis) override;
 
 private:

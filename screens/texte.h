@@ -12,7 +12,8 @@ inline const QString hintergrund = QStringLiteral(
     "Dieser Grobrechner dient zur Grobabschätzung der Errichtungs- bzw. Sanierungskosten von Landes- bzw. "
     "Gemeindestraßen!");
 inline const QString homepageHinweis = QStringLiteral("Öffnet die Homepage der Lumenstelle.");
-inline const QString infoHinweis = QStringLiteral("Informationen zum Grobrechner.");
+// The hint as it always read, and the key that opens the info screen too.
+inline const QString infoHinweis = QStringLiteral("Informationen zum Grobrechner. (F1)");
 inline const QString hauptmenueHinweis = QStringLiteral("Zurück zum Hauptmenü.");
 inline const QString druckenHinweis = QStringLiteral("Druckt das aktuelle Formular.");
 

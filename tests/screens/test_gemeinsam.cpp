@@ -92,7 +92,7 @@ private slots:
         mausBewegen(finde(s, "Image1"));
         QCOMPARE(statustext(s), QStringLiteral("Öffnet die Homepage der Lumenstelle."));
         mausBewegen(finde(s, "lblinfo"));
-        QCOMPARE(statustext(s), QStringLiteral("Informationen zum Grobrechner."));
+        QCOMPARE(statustext(s), QStringLiteral("Informationen zum Grobrechner. (F1)"));
         mausBewegen(finde(s, "Label18"));
         QCOMPARE(statustext(s), texte::eigentumHinweis);
     }

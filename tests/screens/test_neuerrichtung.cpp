@@ -243,7 +243,7 @@ private slots:
             {"imatechn", QStringLiteral("Das ist eine technische Leuchte.")},
             {"imadeko", QStringLiteral("Das ist eine dekorative Leuchte.")},
             {"Image1", QStringLiteral("Öffnet die Homepage der Lumenstelle.")},
-            {"lblinfo", QStringLiteral("Informationen zum Grobrechner.")},
+            {"lblinfo", QStringLiteral("Informationen zum Grobrechner. (F1)")},
             {"Label12", texte::eigentumHinweis},
         };
         for (const auto& [name, hinweis] : eingabehinweise) {
