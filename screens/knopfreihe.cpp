@@ -17,14 +17,6 @@ Knopfreihe::~Knopfreihe()
     qDeleteAll(m_elemente);
 }
 
-void Knopfreihe::insertWidget(int index, QWidget* knopf)
-{
-    addChildWidget(knopf);
-    const qsizetype stelle = index < 0 || index > m_elemente.size() ? m_elemente.size() : index;
-    m_elemente.insert(stelle, new QWidgetItem(knopf));
-    invalidate();
-}
-
 void Knopfreihe::addItem(QLayoutItem* element)
 {
     m_elemente.append(element);

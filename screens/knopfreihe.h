@@ -18,8 +18,6 @@ public:
     Knopfreihe(const Knopfreihe&) = delete;
     Knopfreihe& operator=(const Knopfreihe&) = delete;
 
-    void insertWidget(int index, QWidget* knopf);
-
     void addItem(QLayoutItem* element) override;
     int count() const override;
     QLayoutItem* itemAt(int index) const override;

@@ -48,11 +48,9 @@ public:
         const QWidget* w = widget();
         if (!w)
             return QScrollArea::sizeHint();
-        QSize groesse = w->sizeHint().expandedTo(w->minimumSizeHint()).expandedTo(w->minimumSize());
-        if (w->hasHeightForWidth())
-            groesse.setHeight(std::max(groesse.height(), w->heightForWidth(groesse.width())));
+        // (A layout's hint is as high as wrapped text needs at the hint's width.)
         const int rand = 2 * frameWidth();
-        return groesse + QSize(rand, rand);
+        return w->sizeHint().expandedTo(w->minimumSize()) + QSize(rand, rand);
     }
 };
 

@@ -58,8 +58,6 @@ public:
     QLabel* fusszeileSetzen(const QString& name, const QString& text);
 
     QWidget* inhalt() const { return m_inhalt; }
-    // The scrolling area around inhalt().
-    QScrollArea* inhaltsflaeche() const { return m_flaeche; }
     Knopfreihe* tastenzeile() const { return m_tastenzeile; }
     Dienste& dienste() const { return m_dienste; }
 
