@@ -1,5 +1,7 @@
 #include "anwendung.h"
 
+#include "fensterlage.h"
+
 #include <QCoreApplication>
 
 namespace grobrechner {
@@ -29,10 +31,9 @@ void Anwendung::preiseOeffnen()
     // In the main menu's place, as a path's first screen opens; closing it in
     // any way brings the menu back where it stood.
     m_preise = new frmpreise(m_dienste);
-    m_preise->resize(m_hauptmenue->size().expandedTo(m_preise->minimumSizeHint()));
-    m_preise->move(m_hauptmenue->pos());
-    QObject::connect(m_preise, &Formular::schliesst, m_hauptmenue, [this](Formular* preise) {
-        m_hauptmenue->move(preise->pos());
+    platzieren(*m_preise, *m_hauptmenue, anzeigegroesse(*m_preise, *m_hauptmenue, m_hauptmenue->size()));
+    QObject::connect(m_preise, &Formular::schliesst, m_hauptmenue, [this] {
+        platzieren(*m_hauptmenue, *m_hauptmenue, m_hauptmenue->size());
         m_hauptmenue->show();
     });
     m_preise->show();

@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <string_view>
 
@@ -132,6 +134,11 @@ frmpreise::frmpreise(Dienste& dienste)
     }
     raster->setColumnStretch(4, 1);
     raster->setRowStretch(zeile, 1);
+    // The list scrolls up and down only: it is as wide as its rows, and the
+    // window as wide as the list.
+    QScrollArea* rollen = m_ui->scrpreise;
+    rollen->setMinimumWidth(liste->sizeHint().width() + rollen->verticalScrollBar()->sizeHint().width()
+                            + 2 * rollen->frameWidth());
 
     auto* zuruecksetzen = new QPushButton(QStringLiteral("Auf Stand April 2009 zurücksetzen"), this);
     zuruecksetzen->setObjectName(QStringLiteral("cmdzurücksetzen"));

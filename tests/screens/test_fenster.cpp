@@ -1,4 +1,4 @@
-// Windows on small screens: every screen fits the available area of a
+// Windows on small screens: every screen (the price window too) fits the available area of a
 // 1280 × 720 and a 1366 × 768 screen, at the default font and at 10.5 pt,
 // with nothing cut off; a new screen opens where the old one stood, moved in
 // where it would stick out; the main menu comes back where it was.
@@ -44,16 +44,18 @@ QString mangel(QWidget* w, QWidget* fenster)
     if (l && l->wordWrap() ? l->height() < l->heightForWidth(l->width())
                            : w->size() != w->size().expandedTo(w->minimumSizeHint()))
         return name + QStringLiteral(" abgeschnitten");
-    // Out of sight: in the window, or, among the scrolling controls, in sight
-    // once they are scrolled to it.
+    // Out of sight: in the window, or, among scrolling controls, in sight once
+    // they are scrolled to it (the inner area first, then the one around it).
     const QRect text = textflaeche(w);
     QRect sichtbar = aufDemBildschirm(fenster, fenster->rect());
-    auto* flaeche = fenster->findChild<QScrollArea*>();
-    if (flaeche && flaeche->widget()->isAncestorOf(w)) {
-        const QPoint mitte = w->mapTo(flaeche->widget(), text.center());
-        flaeche->ensureVisible(mitte.x(), mitte.y(), text.width() / 2 + 1, text.height() / 2 + 1);
-        sichtbar = aufDemBildschirm(flaeche->viewport(), flaeche->viewport()->rect());
-    }
+    for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
+        if (auto* flaeche = qobject_cast<QScrollArea*>(p)) {
+            const QPoint mitte = w->mapTo(flaeche->widget(), text.center());
+            flaeche->ensureVisible(mitte.x(), mitte.y(), text.width() / 2 + 1, text.height() / 2 + 1);
+        }
+    for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
+        if (auto* flaeche = qobject_cast<QScrollArea*>(p))
+            sichtbar &= aufDemBildschirm(flaeche->viewport(), flaeche->viewport()->rect());
     if (!sichtbar.contains(aufDemBildschirm(w, text)))
         return name + QStringLiteral(" nicht ganz zu sehen");
     return {};
@@ -154,7 +156,10 @@ private slots:
         QVERIFY(info);
         maengel << pruefen(info, verfuegbar);
         info->close();
-        int gesehen = 2;
+        finde<QPushButton>(a->hauptmenue(), "cmdpreise")->click();
+        maengel << pruefen(a->preisfenster(), verfuegbar);
+        a->preisfenster()->close();
+        int gesehen = 3;
         for (Pfad p : allePfade) {
             a->folge().starte(p);
             for (int k = 1; k <= 5; ++k) {
@@ -165,7 +170,7 @@ private slots:
             }
             schritt(5)->hauptmenueknopf()->click();
         }
-        QCOMPARE(gesehen, 17);
+        QCOMPARE(gesehen, 18);
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(QStringLiteral("; "))));
     }
 
