@@ -22,8 +22,10 @@ void Formular::closeEvent(QCloseEvent* ereignis)
 void Formular::keyPressEvent(QKeyEvent* ereignis)
 {
     if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
+        // At once, not animated: a click still pending could act on a screen
+        // that the next key or click has already left.
         if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()); knopf && knopf->isVisible()) {
-            knopf->animateClick();
+            knopf->click();
             return;
         }
     }

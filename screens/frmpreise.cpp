@@ -238,17 +238,17 @@ void frmpreise::keyPressEvent(QKeyEvent* ereignis)
     switch (ereignis->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (auto* knopf = qobject_cast<QPushButton*>(focusWidget()))
-            knopf->animateClick();
-        else
-            m_uebernehmen->click();
+        if (qobject_cast<QPushButton*>(focusWidget()))
+            break; // the focused button, as on every screen
+        m_uebernehmen->click();
         return;
     case Qt::Key_Escape:
         close();
         return;
     default:
-        Formular::keyPressEvent(ereignis);
+        break;
     }
+    Formular::keyPressEvent(ereignis);
 }
 
 } // namespace grobrechner
