@@ -20,6 +20,7 @@ Knopfreihe::~Knopfreihe()
 void Knopfreihe::addItem(QLayoutItem* element)
 {
     m_elemente.append(element);
+    invalidate(); // the layouts around it measure again
 }
 
 int Knopfreihe::count() const { return static_cast<int>(m_elemente.size()); }
@@ -40,7 +41,7 @@ int Knopfreihe::heightForWidth(int breite) const { return anordnen(QRect(0, 0, b
 QSize Knopfreihe::sizeHint() const
 {
     // All in one row.
-    QSize groesse;
+    QSize groesse(0, 0);
     for (const QLayoutItem* e : m_elemente) {
         if (e->isEmpty())
             continue;

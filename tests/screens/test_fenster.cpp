@@ -198,6 +198,9 @@ private slots:
         if (breite > 0)
             s->resize(breite, s->height());
         s->layout()->activate();
+        // As wide as it asks for, the row is one row.
+        const Knopfreihe* reihe = s->rahmen().tastenzeile();
+        QCOMPARE(reihe->heightForWidth(reihe->sizeHint().width()), reihe->sizeHint().height());
         const QStringList maengel = pruefen(s, verfuegbar);
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(QStringLiteral("; "))));
     }
