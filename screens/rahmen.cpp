@@ -41,6 +41,8 @@ public:
         setWidgetResizable(true);
         // Not a stop of its own for Tab: the controls in it are.
         setFocusPolicy(Qt::NoFocus);
+        // A scroll bar that comes or goes changes the width asked for.
+        connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { updateGeometry(); });
     }
 
     QSize sizeHint() const override
@@ -50,7 +52,12 @@ public:
             return QScrollArea::sizeHint();
         // (A layout's hint is as high as wrapped text needs at the hint's width.)
         const int rand = 2 * frameWidth();
-        return w->sizeHint().expandedTo(w->minimumSize()) + QSize(rand, rand);
+        QSize hinweis = w->sizeHint().expandedTo(w->minimumSize()) + QSize(rand, rand);
+        // While the controls scroll up and down, the bar takes its width from
+        // them; asking for it too keeps them from scrolling sideways as well.
+        if (verticalScrollBar()->isVisibleTo(this))
+            hinweis.rwidth() += verticalScrollBar()->sizeHint().width();
+        return hinweis;
     }
 };
 

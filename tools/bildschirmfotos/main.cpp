@@ -89,6 +89,8 @@ int main(int argc, char* argv[])
     QTextStream aus(stdout);
     const auto foto = [&](QWidget& w) {
         w.show();
+        // Twice: a scroll bar that appears on the first pass asks for room on the second.
+        QApplication::processEvents();
         QApplication::processEvents();
         const QString datei = QDir(ziel).filePath(w.objectName() + QStringLiteral(".png"));
         w.grab().save(datei);
