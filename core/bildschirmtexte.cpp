@@ -71,6 +71,15 @@ std::string einschaltungstext(Einschaltung einschaltung)
                                                              : "Astronomische ZSU, RSS über astronomische ZSU";
 }
 
+std::string bezeichnungstext(const Pfadzustand& z)
+{
+    if (z.betrieb)
+        return z.betrieb->eingaben.bezeichnung;
+    if (z.errichtung)
+        return z.errichtung->eingaben.bezeichnung;
+    return z.sanierung ? z.sanierung->eingaben.bezeichnung : std::string();
+}
+
 Errichtungstexte errichtungstexte(const Pfadzustand& z)
 {
     Errichtungstexte t;

@@ -18,6 +18,10 @@ std::string jaNeinText(bool ja);                       // "ja" / "nein"
 std::string leuchtenartText(Leuchtenart leuchtenart);  // "technische Leuchte" / "dekorative Leuchte"
 std::string einschaltungstext(Einschaltung einschaltung);
 
+// The name of the calculation that the latest step of the path was worked out
+// for; empty when it has none.
+std::string bezeichnungstext(const Pfadzustand& zustand);
+
 // Step 2 of a new-construction path. The spacing is the one the user chose on
 // a municipal road and the one the table gives on a state road.
 struct Errichtungstexte {

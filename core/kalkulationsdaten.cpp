@@ -1,5 +1,7 @@
 #include "kalkulationsdaten.h"
 
+#include "eingabefelder.h"
+
 namespace grobrechner {
 
 namespace {
@@ -7,50 +9,26 @@ namespace {
 // The duration the switch-off fields stand for until the user types one.
 constexpr double eintrittsAbschaltdauer = 6;
 
-Schaltung eintrittsschaltung()
+void schrittUebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Pfad pfad, int schritt)
 {
-    Schaltung s;
-    s.abschaltdauer = eintrittsAbschaltdauer;
-    return s;
+    for (Eingabefeld feld : eingabefelder(pfad, schritt))
+        uebernehmen(ziel, quelle, feld);
 }
 
 } // namespace
 
 void pfadZuruecksetzen(Kalkulationsdaten& d, Pfad pfad)
 {
-    const Kalkulationsdaten start;
-    d.leuchtenart = start.leuchtenart;
-    d.verteiler = start.verteiler;
-    switch (pfad) {
-    case Pfad::Landesstrasse:
-        d.strlaenge = start.strlaenge;
-        d.lphoehe = start.lphoehe;
-        d.grabungsl = start.grabungsl;
-        break;
-    case Pfad::Gemeindestrasse:
-        d.strlaenge = start.strlaenge;
-        d.lphoehe = start.lphoehe;
-        d.lpabstand = start.lpabstand;
-        d.grabungsl = start.grabungsl;
-        break;
-    case Pfad::Sanierung:
-        d.anzahllp = start.anzahllp;
-        d.mast = start.mast;
-        break;
-    }
+    schrittUebernehmen(d, Kalkulationsdaten{}, pfad, 1);
 }
 
 void eintrittswerteSetzen(Kalkulationsdaten& d, Pfad pfad)
 {
-    const Kalkulationsdaten start;
-    d.lampe = &vorgabelampe(lampenauswahl(pfad));
-    d.schaltung = eintrittsschaltung();
-    d.strompreis = start.strompreis;
-    if (pfad != Pfad::Sanierung)
-        return;
-    d.wattageb = start.wattageb;
-    d.bestandslampe = &bestandsvorgabe();
-    d.schaltungb = eintrittsschaltung();
+    Kalkulationsdaten eintritt;
+    eintritt.lampe = &vorgabelampe(lampenauswahl(pfad));
+    eintritt.schaltung.abschaltdauer = eintrittsAbschaltdauer;
+    eintritt.schaltungb.abschaltdauer = eintrittsAbschaltdauer;
+    schrittUebernehmen(d, eintritt, pfad, 3);
 }
 
 } // namespace grobrechner

@@ -4,6 +4,7 @@
 #include "pfad.h"
 
 #include <optional>
+#include <string>
 
 namespace grobrechner {
 
@@ -30,6 +31,7 @@ struct Schaltung {
 // input screens to the computations. A fresh record holds the start values.
 // Amounts are single precision, as the cost models round to float.
 struct Kalkulationsdaten {
+    std::string bezeichnung; // the calculation's name as typed (UTF-8); empty: it has none
     Leuchtenart leuchtenart = Leuchtenart::technisch;
     float strlaenge = 0;   // m
     float lphoehe = 0;     // m
@@ -52,13 +54,15 @@ struct Kalkulationsdaten {
     bool operator==(const Kalkulationsdaten&) const = default;
 };
 
-// What a path button of the main menu resets before its input screen is used;
-// every other field keeps the value of the previous calculation.
+// What a path button of the main menu resets before its input screen is used
+// (the inputs of its step 1, eingabefelder.h); every other field keeps the
+// value of the previous calculation.
 void pfadZuruecksetzen(Kalkulationsdaten& daten, Pfad pfad);
 
-// The operating fields as a path enters its operating-cost step: the choices a
-// freshly opened operating-cost input shows, a switch-off duration of 6 hours
-// and no price; the renovation resets its existing installation too.
+// The operating fields as a path enters its operating-cost step (the inputs of
+// its step 3): the choices a freshly opened operating-cost input shows, a
+// switch-off duration of 6 hours and no price; the renovation resets its
+// existing installation too.
 void eintrittswerteSetzen(Kalkulationsdaten& daten, Pfad pfad);
 
 } // namespace grobrechner

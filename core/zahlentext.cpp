@@ -108,6 +108,17 @@ std::string gruppiert(const std::string& ziffernfolge)
 std::optional<double> zahlAusText(std::string_view text) { return lies<double>(text); }
 std::optional<float> singleAusText(std::string_view text) { return lies<float>(text); }
 
+std::optional<std::string> ohneGruppen(std::string_view text)
+{
+    if (!normalisiert(text))
+        return std::nullopt;
+    std::string aus;
+    for (char c : text)
+        if (c != '.' && !istLeer(c))
+            aus += c;
+    return aus;
+}
+
 std::string formatGanzzahl(double wert)
 {
     if (!std::isfinite(wert))

@@ -45,6 +45,10 @@ inline constexpr std::string_view undefiniert = "\u2013";
 
 std::optional<double> zahlAusText(std::string_view text);
 std::optional<float> singleAusText(std::string_view text);
+// A number text as a spreadsheet reads it best: without blanks around it and
+// without the "." between groups ("1.234,5" gives "1234,5"). Nothing for a
+// text that is not a number.
+std::optional<std::string> ohneGruppen(std::string_view text);
 
 std::string formatGanzzahl(double wert);
 std::string formatEineStelle(double wert);

@@ -178,3 +178,22 @@ TEST(Ergebnisblatt, SheetFiguresComeFromTheRoundedFiguresShown)
     EXPECT_EQ(t.eigene.gesersp, "-100");
     EXPECT_EQ(t.betrieb.abweichung, "-50 %");
 }
+
+TEST(Bildschirmtexte, TheNameIsTheOneTheLatestStepWasWorkedOutFor)
+{
+    for (Pfad pfad : allePfade) {
+        Kalkulationsdaten d;
+        d.strlaenge = 1000;
+        d.lphoehe = 6;
+        d.lpabstand = 30;
+        d.anzahllp = 30;
+        Pfadzustand z{pfad};
+        EXPECT_EQ(bezeichnungstext(z), "");
+        d.bezeichnung = "Ahornweg";
+        schrittBerechnen(z, d, 2, april2009);
+        d.bezeichnung = "Birkenweg";
+        EXPECT_EQ(bezeichnungstext(z), "Ahornweg");
+        schrittBerechnen(z, d, 4, april2009);
+        EXPECT_EQ(bezeichnungstext(z), "Birkenweg");
+    }
+}

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace grobrechner;
 
 namespace {
@@ -10,6 +12,7 @@ namespace {
 Kalkulationsdaten benutzt()
 {
     Kalkulationsdaten d;
+    d.bezeichnung = "Ahornweg";
     d.leuchtenart = Leuchtenart::dekorativ;
     d.strlaenge = 1000;
     d.lphoehe = 6;
@@ -35,6 +38,7 @@ const Schaltung eintritt{Einschaltung::Daemmerungsschalter, false, 6, false};
 TEST(Startwerte, AFreshRecordHoldsTheStartValues)
 {
     const Kalkulationsdaten d;
+    EXPECT_EQ(d.bezeichnung, "");
     EXPECT_EQ(d.leuchtenart, Leuchtenart::technisch);
     for (float zahl : {d.strlaenge, d.lphoehe, d.lpabstand, d.anzahllp, d.grabungsl, d.strompreis})
         EXPECT_EQ(zahl, 0);
@@ -70,6 +74,7 @@ TEST(Pfadstart, EachPathResetsItsOwnFieldsOnly)
     for (const Fall& f : faelle) {
         SCOPED_TRACE(static_cast<int>(f.pfad));
         Kalkulationsdaten erwartet = benutzt();
+        erwartet.bezeichnung.clear(); // a new calculation starts without a name
         erwartet.leuchtenart = Leuchtenart::technisch;
         erwartet.verteiler = true;
         f.erwartet(erwartet);
@@ -109,4 +114,58 @@ TEST(Eintrittswerte, TheOperatingStepStartsFromTheScreensDefaults)
         EXPECT_EQ(d, erwartet);
         EXPECT_EQ(d.lampe, &vorgabelampe(lampenauswahl(f.pfad))) << "the record agrees with the selected option";
     }
+}
+
+#include "eingabefelder.h"
+
+TEST(Eingabefelder, EveryInputBelongsToOneStepAndIsCopiedAlone)
+{
+    // Step 1 and step 3 of all paths together take every input; a copy of one
+    // input changes that one and leaves the rest.
+    std::set<Eingabefeld> gesehen;
+    for (Pfad pfad : allePfade)
+        for (int schritt : {1, 3})
+            for (Eingabefeld feld : eingabefelder(pfad, schritt)) {
+                gesehen.insert(feld);
+                Kalkulationsdaten d;
+                uebernehmen(d, benutzt(), feld);
+                EXPECT_NE(d, Kalkulationsdaten{}) << static_cast<int>(feld) << " is not copied";
+                uebernehmen(d, Kalkulationsdaten{}, feld);
+                EXPECT_EQ(d, Kalkulationsdaten{}) << static_cast<int>(feld) << " copies more than itself";
+            }
+    EXPECT_EQ(gesehen.size(), static_cast<std::size_t>(Eingabefeld::absenkungb) + 1);
+    EXPECT_TRUE(eingabefelder(Pfad::Sanierung, 2).empty());
+}
+
+TEST(Eingabefelder, ANumberPassesAsItsFieldWouldTakeIt)
+{
+    const struct {
+        Eingabefeld feld;
+        Pfad pfad;
+        double wert;
+        bool passt;
+    } faelle[] = {
+        {Eingabefeld::strlaenge, Pfad::Landesstrasse, 99999, true},
+        {Eingabefeld::strlaenge, Pfad::Landesstrasse, 100000, false}, // six characters
+        {Eingabefeld::strlaenge, Pfad::Landesstrasse, 0.5, true},
+        {Eingabefeld::strlaenge, Pfad::Landesstrasse, 0, false},
+        {Eingabefeld::grabungsl, Pfad::Gemeindestrasse, 0, true},
+        {Eingabefeld::grabungsl, Pfad::Gemeindestrasse, -1, false},
+        {Eingabefeld::anzahllp, Pfad::Sanierung, 2.5, true},
+        {Eingabefeld::anzahllp, Pfad::Sanierung, 2.25, false},
+        {Eingabefeld::abschaltdauer, Pfad::Gemeindestrasse, 9, true},
+        {Eingabefeld::abschaltdauerb, Pfad::Sanierung, 0.5, false},
+        {Eingabefeld::strompreis, Pfad::Landesstrasse, 0, true},
+        {Eingabefeld::strompreis, Pfad::Gemeindestrasse, 0, false},
+        {Eingabefeld::wattageb, Pfad::Sanierung, 999, true},
+        // Not the number a typed "0,1" stands for, but the float it was kept as.
+        {Eingabefeld::lpabstand, Pfad::Gemeindestrasse, static_cast<double>(0.1f), false},
+        {Eingabefeld::lpabstand, Pfad::Gemeindestrasse, 1e300, false},
+    };
+    for (const auto& f : faelle) {
+        const std::optional<Zahlfeld> feld = zahlfeld(f.feld, f.pfad);
+        ASSERT_TRUE(feld.has_value()) << static_cast<int>(f.feld);
+        EXPECT_EQ(zahlPasst(*feld, f.wert), f.passt) << static_cast<int>(f.feld) << ": " << f.wert;
+    }
+    EXPECT_FALSE(zahlfeld(Eingabefeld::lphoehe, Pfad::Landesstrasse).has_value()) << "chosen from a list";
 }

@@ -46,6 +46,18 @@ TEST(ZahlAusText, RefusesWhatIsNoNumber)
     }
 }
 
+TEST(OhneGruppen, DropsTheGroupsOfNumbersAndLeavesOtherTexts)
+{
+    for (const Gelesen& g : zahlen) {
+        const auto text = ohneGruppen(g.text);
+        ASSERT_TRUE(text.has_value()) << g.text;
+        EXPECT_EQ(text->find_first_of(". "), std::string::npos) << g.text;
+        EXPECT_EQ(zahlAusText(*text), g.wert) << g.text;
+    }
+    for (const char* text : keineZahlen)
+        EXPECT_FALSE(ohneGruppen(text).has_value()) << '"' << text << '"';
+}
+
 TEST(ZahlAusText, RefusesNumbersBeyondTheFloatRange)
 {
     const std::string riesig = "1" + std::string(60, '0');
