@@ -1,0 +1,454 @@
+#include "kalkulationsdatei.h"
+
+#include "dateischreiben.h"
+#include "eingabefelder.h"
+#include "errichtungskosten.h"
+#include "lampenkatalog.h"
+#include "zahlentext.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+#include <limits>
+
+namespace grobrechner {
+
+namespace {
+
+using F = Eingabefeld;
+
+const QString formatname = QStringLiteral("Grobrechner-Kalkulation");
+// A calculation takes a few hundred bytes; anything near this is not one.
+constexpr qint64 groessteDatei = 1024 * 1024;
+
+// The key of each input in the file and what a message calls it.
+struct Feldname {
+    Eingabefeld feld;
+    const char* schluessel;
+    const char* beschriftung;
+};
+const Feldname feldnamen[] = {
+    {F::bezeichnung, "bezeichnung", "Bezeichnung"},
+    {F::leuchtenart, "leuchtenart", "Art der Leuchte"},
+    {F::strlaenge, "strlaenge", "Straßenlänge"},
+    {F::lphoehe, "lphoehe", "Lichtpunkthöhe"},
+    {F::lpabstand, "lpabstand", "Lichtpunktabstand"},
+    {F::anzahllp, "anzahllp", "Anzahl der zu sanierenden Lichtpunkte"},
+    {F::verteiler, "verteiler", "Verteilerneuerrichtung"},
+    {F::mast, "mast", "Weiterverwendung der Maste"},
+    {F::grabungsl, "grabungsl", "Grabungslänge im Asphalt"},
+    {F::lampe, "lampe", "Leuchtmittel"},
+    {F::einschaltung, "einschaltung", "Ein-/Ausschaltung der Anlage"},
+    {F::abschaltung, "abschaltung", "nächtliche Abschaltung"},
+    {F::abschaltdauer, "abschaltdauer", "Abschaltdauer"},
+    {F::absenkung, "absenkung", "nächtliche Absenkung"},
+    {F::strompreis, "strompreis", "Strompreis"},
+    {F::wattageb, "wattageb", "Wattage des Bestands"},
+    {F::bestandslampe, "bestandslampe", "Leuchtmittel des Bestands"},
+    {F::einschaltungb, "einschaltungb", "Ein-/Ausschaltung des Bestands"},
+    {F::abschaltungb, "abschaltungb", "nächtliche Abschaltung des Bestands"},
+    {F::abschaltdauerb, "abschaltdauerb", "Abschaltdauer des Bestands"},
+    {F::absenkungb, "absenkungb", "nächtliche Absenkung des Bestands"},
+};
+
+const Feldname& feldname(Eingabefeld feld)
+{
+    return *std::find_if(std::begin(feldnamen), std::end(feldnamen), [&](const Feldname& n) { return n.feld == feld; });
+}
+
+template <typename T>
+struct Wort {
+    T wert;
+    const char* text;
+};
+const Wort<Pfad> pfadwoerter[] = {
+    {Pfad::Landesstrasse, "landesstrasse"}, {Pfad::Gemeindestrasse, "gemeindestrasse"}, {Pfad::Sanierung, "sanierung"}};
+const Wort<Leuchtenart> leuchtenarten[] = {{Leuchtenart::technisch, "technisch"}, {Leuchtenart::dekorativ, "dekorativ"}};
+const Wort<Einschaltung> einschaltungen[] = {
+    {Einschaltung::Daemmerungsschalter, "daemmerungsschalter"}, {Einschaltung::Astronomisch, "astronomisch"}};
+
+template <typename T, std::size_t N>
+QString wortFuer(const Wort<T> (&woerter)[N], T wert)
+{
+    for (const Wort<T>& w : woerter)
+        if (w.wert == wert)
+            return QString::fromUtf8(w.text);
+    return {};
+}
+
+template <typename T, std::size_t N>
+std::optional<T> wertFuer(const Wort<T> (&woerter)[N], const QJsonValue& json)
+{
+    for (const Wort<T>& w : woerter)
+        if (json.toString() == QLatin1String(w.text))
+            return w.wert;
+    return std::nullopt;
+}
+
+template <typename T, std::size_t N>
+QString auswahl(const Wort<T> (&woerter)[N])
+{
+    QStringList texte;
+    for (const Wort<T>& w : woerter)
+        texte << QStringLiteral("„%1“").arg(QString::fromUtf8(w.text));
+    const QString letzter = texte.takeLast();
+    return texte.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + letzter;
+}
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The number a float's plain text stands for: what the user typed, as JSON writes it.
+double dezimal(float wert) { return zahlAusText(zahltext(wert)).value_or(wert); }
+
+// A number of the file as a message shows it, with a decimal comma.
+QString zahl(double wert)
+{
+    return QString::number(wert, 'f', QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// One input as JSON.
+struct Schreiber {
+    QJsonValue operator()(const std::string* w) const { return QString::fromStdString(*w); }
+    QJsonValue operator()(const Leuchtenart* w) const { return wortFuer(leuchtenarten, *w); }
+    QJsonValue operator()(const float* w) const { return dezimal(*w); }
+    QJsonValue operator()(const bool* w) const { return *w; }
+    QJsonValue operator()(const Einschaltung* w) const { return wortFuer(einschaltungen, *w); }
+    QJsonValue operator()(const std::optional<double>* w) const { return *w ? QJsonValue(**w) : QJsonValue(); }
+    QJsonValue operator()(const Lampe* const* w) const { return text((*w)->option); }
+    QJsonValue operator()(const Bestandslampe* const* w) const { return text((*w)->option); }
+};
+
+// One input from JSON into the record: empty when it passed, otherwise the problem.
+struct Leser {
+    const QJsonValue& json;
+    const Feldname& name;
+    Pfad pfad;
+
+    QString eintrag() const
+    {
+        return QStringLiteral("„%1“ (%2)").arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung));
+    }
+    QString muss(const QString& was) const { return QStringLiteral("%1 muss %2 sein.").arg(eintrag(), was); }
+
+    QString zahlLesen(double& wert) const
+    {
+        if (!json.isDouble())
+            return muss(QStringLiteral("eine Zahl"));
+        wert = json.toDouble();
+        if (name.feld == F::lphoehe)
+            return hoeheLesen(wert);
+        const std::optional<Zahlfeld> feld = zahlfeld(name.feld, pfad);
+        if (feld && !zahlPasst(*feld, wert))
+            return QStringLiteral("%1 ist %2; die Eingabe nimmt nur Zahlen %3 mit höchstens %4 Zeichen an.")
+                .arg(eintrag(), zahl(wert),
+                     feld->grenze == Untergrenze::UeberNull ? QStringLiteral("über 0") : QStringLiteral("ab 0"))
+                .arg(feld->zeichen);
+        return {};
+    }
+
+    // The height is chosen from a list: it must be one of its items exactly.
+    QString hoeheLesen(double wert) const
+    {
+        const std::vector<float> hoehen = lichtpunkthoehen(pfad);
+        if (std::any_of(hoehen.begin(), hoehen.end(), [&](float h) { return double(h) == wert; }))
+            return {};
+        QStringList angeboten;
+        for (float h : hoehen)
+            angeboten << text(zahltext(h));
+        return QStringLiteral("%1 ist %2; angeboten werden nur %3 m.")
+            .arg(eintrag(), zahl(wert), angeboten.join(QStringLiteral(", ")));
+    }
+
+    QString operator()(std::string* w) const
+    {
+        if (!json.isString())
+            return muss(QStringLiteral("ein Text"));
+        const QString s = json.toString();
+        if (s.size() > bezeichnungZeichen)
+            return QStringLiteral("%1 ist länger als %2 Zeichen.").arg(eintrag()).arg(bezeichnungZeichen);
+        if (std::any_of(s.begin(), s.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+            return QStringLiteral("%1 enthält einen Zeilenumbruch oder ein Steuerzeichen.").arg(eintrag());
+        *w = s.toStdString();
+        return {};
+    }
+    QString operator()(Leuchtenart* w) const
+    {
+        const auto wert = wertFuer(leuchtenarten, json);
+        if (!wert)
+            return muss(auswahl(leuchtenarten));
+        *w = *wert;
+        return {};
+    }
+    QString operator()(float* w) const
+    {
+        double wert = 0;
+        QString fehler = zahlLesen(wert);
+        *w = static_cast<float>(wert);
+        return fehler;
+    }
+    QString operator()(bool* w) const
+    {
+        if (!json.isBool())
+            return muss(QStringLiteral("true oder false"));
+        *w = json.toBool();
+        return {};
+    }
+    QString operator()(Einschaltung* w) const
+    {
+        const auto wert = wertFuer(einschaltungen, json);
+        if (!wert)
+            return muss(auswahl(einschaltungen));
+        *w = *wert;
+        return {};
+    }
+    QString operator()(std::optional<double>* w) const
+    {
+        double wert = 0;
+        QString fehler = zahlLesen(wert);
+        *w = wert;
+        return fehler;
+    }
+    QString operator()(const Lampe** w) const
+    {
+        const Lampe* lampe = lampeMitOption(json.toString().toStdString());
+        if (!json.isString() || !lampe)
+            return QStringLiteral("%1 „%2“ gibt es im Lampenkatalog nicht.").arg(eintrag(), json.toString());
+        if (!waehlbar(lampenauswahl(pfad), *lampe))
+            return QStringLiteral("%1 „%2“ ist auf diesem Pfad nicht wählbar.").arg(eintrag(), json.toString());
+        *w = lampe;
+        return {};
+    }
+    QString operator()(const Bestandslampe** w) const
+    {
+        const Bestandslampe* lampe = bestandslampeMitOption(json.toString().toStdString());
+        if (!json.isString() || !lampe)
+            return QStringLiteral("%1 „%2“ gibt es unter den Leuchtmitteln des Bestands nicht.")
+                .arg(eintrag(), json.toString());
+        *w = lampe;
+        return {};
+    }
+};
+
+// The rules between inputs and those of chosen values, after the input has been read.
+QString zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
+{
+    switch (feld) {
+    case F::lpabstand: {
+        const Abstandsempfehlung* zeile = abstandsempfehlung(d.lphoehe);
+        if (zeile && d.lpabstand <= zeile->maximum)
+            return {};
+        return QStringLiteral("Der Lichtpunktabstand %1 m ist größer als die %2 m, die bei %3 m Lichtpunkthöhe "
+                              "möglich sind.")
+            .arg(text(zahltext(d.lpabstand)), text(zahltext(zeile ? zeile->maximum : 0)), text(zahltext(d.lphoehe)));
+    }
+    case F::grabungsl:
+        if (grabungslaengePasst(d.grabungsl, d.strlaenge))
+            return {};
+        return QStringLiteral("Die Grabungslänge im Asphalt (%1 m) ist größer als die Straßenlänge (%2 m).")
+            .arg(text(zahltext(d.grabungsl)), text(zahltext(d.strlaenge)));
+    case F::abschaltung:
+        if (!d.schaltung.abschaltung || lampenauswahl(pfad).abschaltungWaehlbar)
+            return {};
+        return QStringLiteral("Auf diesem Pfad wird die Anlage nachts nie abgeschaltet, die Datei verlangt es aber.");
+    default:
+        return {};
+    }
+}
+
+std::vector<Eingabefeld> felderBis(Pfad pfad, int schritt)
+{
+    std::vector<Eingabefeld> felder;
+    for (int s : {1, 3})
+        if (s <= schritt)
+            for (Eingabefeld f : eingabefelder(pfad, s))
+                felder.push_back(f);
+    return felder;
+}
+
+Gelesen fehler(const QString& text) { return {std::nullopt, text}; }
+
+const QString keineKalkulation = QStringLiteral("Die Datei ist keine Kalkulation des Grobrechners: ");
+
+bool abgebrochen(const QByteArray& inhalt, const QJsonParseError& e)
+{
+    // A calculation cut off anywhere stops either inside an unfinished object,
+    // list or text, or at its very end.
+    switch (e.error) {
+    case QJsonParseError::UnterminatedObject:
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::UnterminatedString:
+        return true;
+    default:
+        return inhalt.trimmed().startsWith('{') && e.offset >= inhalt.trimmed().size() - 5;
+    }
+}
+
+QString jsonFehler(const QByteArray& inhalt, const QJsonParseError& e)
+{
+    if (abgebrochen(inhalt, e))
+        return QStringLiteral("Die Datei bricht mitten im Inhalt ab; sie ist nicht vollständig gespeichert oder "
+                              "übertragen worden.");
+    const QByteArray anfang = inhalt.trimmed().left(1);
+    if (anfang != "{" && anfang != "[")
+        return keineKalkulation + QStringLiteral("Ihr Inhalt ist kein JSON.");
+    QString was;
+    switch (e.error) {
+    case QJsonParseError::MissingNameSeparator:
+        was = QStringLiteral("ein Doppelpunkt fehlt");
+        break;
+    case QJsonParseError::MissingValueSeparator:
+        was = QStringLiteral("ein Komma fehlt");
+        break;
+    case QJsonParseError::IllegalNumber:
+        was = QStringLiteral("eine Zahl ist ungültig");
+        break;
+    case QJsonParseError::GarbageAtEnd:
+        was = QStringLiteral("nach dem Ende folgt noch etwas");
+        break;
+    default:
+        was = QStringLiteral("dort steht etwas, das in JSON nicht erlaubt ist");
+        break;
+    }
+    const qsizetype zeile = inhalt.left(e.offset).count('\n') + 1;
+    return QStringLiteral("Die Datei enthält fehlerhaftes JSON: In Zeile %1 %2.").arg(zeile).arg(was);
+}
+
+bool ganzeZahl(const QJsonValue& v, int von, int bis)
+{
+    return v.isDouble() && v.toDouble() == std::floor(v.toDouble()) && v.toDouble() >= von && v.toDouble() <= bis;
+}
+
+QString unbekannterEintrag(const QJsonObject& objekt, const QStringList& bekannt, const QString& wo)
+{
+    for (const QString& schluessel : objekt.keys())
+        if (!bekannt.contains(schluessel))
+            return QStringLiteral("Der Eintrag „%1“ gehört nicht in %2.").arg(schluessel, wo);
+    return {};
+}
+
+} // namespace
+
+QByteArray kalkulationAlsJson(const Kalkulation& k)
+{
+    QJsonObject eingaben;
+    for (Eingabefeld f : felderBis(k.pfad, k.schritt))
+        eingaben.insert(QString::fromUtf8(feldname(f).schluessel), std::visit(Schreiber{}, eingabe(k.daten, f)));
+    const QJsonObject datei{
+        {QStringLiteral("format"), formatname},
+        {QStringLiteral("formatversion"), kalkulationsformat},
+        {QStringLiteral("pfad"), wortFuer(pfadwoerter, k.pfad)},
+        {QStringLiteral("schritt"), k.schritt},
+        {QStringLiteral("eingaben"), eingaben},
+    };
+    return QJsonDocument(datei).toJson(QJsonDocument::Indented);
+}
+
+Gelesen kalkulationAusJson(const QByteArray& roh)
+{
+    // An editor may have put a byte-order mark in front; it is still UTF-8.
+    const QByteArray inhalt = roh.startsWith("\xEF\xBB\xBF") ? roh.mid(3) : roh;
+    if (inhalt.trimmed().isEmpty())
+        return fehler(QStringLiteral("Die Datei ist leer."));
+    // A character cut in two at the very end is a cut-off file, told below.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    [[maybe_unused]] const QString dekodiert = utf8.decode(inhalt); // decodes only when converted
+    if (utf8.hasError())
+        return fehler(QStringLiteral("Die Datei ist nicht in UTF-8 geschrieben, wie der Grobrechner seine "
+                                     "Kalkulationen speichert."));
+    QJsonParseError e{};
+    const QJsonDocument dokument = QJsonDocument::fromJson(inhalt, &e);
+    if (e.error != QJsonParseError::NoError)
+        return fehler(jsonFehler(inhalt, e));
+    if (!dokument.isObject())
+        return fehler(keineKalkulation + QStringLiteral("Ihr JSON ist anders aufgebaut."));
+
+    const QJsonObject datei = dokument.object();
+    if (datei.value(QStringLiteral("format")) != formatname)
+        return fehler(keineKalkulation + QStringLiteral("Der Eintrag „format“ fehlt oder lautet anders."));
+    const QJsonValue version = datei.value(QStringLiteral("formatversion"));
+    if (!ganzeZahl(version, 1, std::numeric_limits<int>::max()))
+        return fehler(keineKalkulation + QStringLiteral("„formatversion“ ist keine gültige Versionsnummer."));
+    if (version.toInt() > kalkulationsformat)
+        return fehler(QStringLiteral("Die Datei wurde mit einer neueren Version des Grobrechners gespeichert "
+                                     "(Dateiformat %1); diese Version liest nur das Dateiformat %2.")
+                          .arg(version.toInt())
+                          .arg(kalkulationsformat));
+    if (QString f = unbekannterEintrag(datei, {QStringLiteral("format"), QStringLiteral("formatversion"),
+                                               QStringLiteral("pfad"), QStringLiteral("schritt"),
+                                               QStringLiteral("eingaben")},
+                                       QStringLiteral("eine Kalkulation"));
+        !f.isEmpty())
+        return fehler(f);
+
+    Kalkulation k;
+    const std::optional<Pfad> pfad = wertFuer(pfadwoerter, datei.value(QStringLiteral("pfad")));
+    if (!pfad)
+        return fehler(QStringLiteral("„pfad“ muss %1 sein.").arg(auswahl(pfadwoerter)));
+    k.pfad = *pfad;
+    if (!ganzeZahl(datei.value(QStringLiteral("schritt")), 1, 5))
+        return fehler(QStringLiteral("„schritt“ muss eine ganze Zahl von 1 bis 5 sein."));
+    k.schritt = datei.value(QStringLiteral("schritt")).toInt();
+    if (!datei.value(QStringLiteral("eingaben")).isObject())
+        return fehler(QStringLiteral("Der Eintrag „eingaben“ fehlt oder ist kein Objekt."));
+
+    const QJsonObject eingaben = datei.value(QStringLiteral("eingaben")).toObject();
+    const std::vector<Eingabefeld> felder = felderBis(k.pfad, k.schritt);
+    QStringList bekannt;
+    for (Eingabefeld f : felder)
+        bekannt << QString::fromUtf8(feldname(f).schluessel);
+    if (QString f = unbekannterEintrag(eingaben, bekannt, QStringLiteral("die Eingaben dieses Pfads und Schritts"));
+        !f.isEmpty())
+        return fehler(f);
+    for (Eingabefeld f : felder) {
+        const Feldname& name = feldname(f);
+        const QJsonValue json = eingaben.value(QString::fromUtf8(name.schluessel));
+        if (json.isUndefined())
+            return fehler(QStringLiteral("Die Eingabe „%1“ (%2) fehlt.")
+                              .arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung)));
+        if (QString problem = std::visit(Leser{json, name, k.pfad}, eingabe(k.daten, f)); !problem.isEmpty())
+            return fehler(problem);
+        if (QString problem = zusammenPruefen(k.daten, f, k.pfad); !problem.isEmpty())
+            return fehler(problem);
+    }
+    return {k, {}};
+}
+
+Gelesen kalkulationLesen(const QString& dateiname)
+{
+    const QFileInfo info(dateiname);
+    if (!info.exists())
+        return fehler(QStringLiteral("Die Datei gibt es nicht."));
+    if (info.isDir())
+        return fehler(QStringLiteral("Das ist ein Ordner, keine Datei."));
+    QFile datei(dateiname);
+    if (!datei.open(QIODevice::ReadOnly))
+        return fehler(QStringLiteral("Die Datei lässt sich nicht lesen; fehlen Ihnen die Leserechte?"));
+    const auto zuGross = [](qint64 groesse) {
+        return fehler(QStringLiteral("Die Datei ist %1 groß, eine Kalkulation nur wenige Hundert Byte; "
+                                     "das ist keine Kalkulation des Grobrechners.")
+                          .arg(QLocale(QLocale::German).formattedDataSize(groesse, 1, QLocale::DataSizeSIFormat)));
+    };
+    if (datei.size() > groessteDatei)
+        return zuGross(datei.size());
+    const QByteArray inhalt = datei.read(groessteDatei + 1);
+    if (inhalt.size() > groessteDatei)
+        return zuGross(inhalt.size());
+    if (datei.error() != QFileDevice::NoError)
+        return fehler(QStringLiteral("Beim Lesen der Datei ist ein Fehler aufgetreten."));
+    return kalkulationAusJson(inhalt);
+}
+
+QString kalkulationSpeichern(const QString& dateiname, const Kalkulation& kalkulation)
+{
+    return dateiSchreiben(dateiname, kalkulationAlsJson(kalkulation));
+}
+
+} // namespace grobrechner

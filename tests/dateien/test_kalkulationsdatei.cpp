@@ -1,0 +1,247 @@
+// Calculation files: what is written reads back, every kind of bad file is
+// refused with its own plain message, an interrupted save keeps the old file;
+// and the CSV text a spreadsheet reads.
+#include "csvtext.h"
+#include "dateischreiben.h"
+#include "eingabefelder.h"
+#include "kalkulationsdatei.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace grobrechner;
+
+namespace {
+
+// A calculation whose every input differs from the start values and from the
+// values the operating step starts with.
+Kalkulation beispiel(Pfad pfad, int schritt)
+{
+    Kalkulationsdaten d;
+    d.bezeichnung = "Ahornweg „Süd“; 2. Bauabschnitt";
+    d.leuchtenart = Leuchtenart::dekorativ;
+    d.strlaenge = 999.5f;
+    d.lphoehe = pfad == Pfad::Gemeindestrasse ? 4.5f : 8;
+    d.lpabstand = 18;
+    d.anzahllp = 2.5f;
+    d.verteiler = false;
+    d.mast = true;
+    d.grabungsl = 0.1f;
+    d.lampe = lampeMitOption("Option11");
+    d.schaltung = {Einschaltung::Astronomisch, pfad != Pfad::Landesstrasse, 4, true};
+    d.strompreis = 12;
+    d.wattageb = 125;
+    d.bestandslampe = bestandslampeMitOption("Option27");
+    d.schaltungb = {Einschaltung::Astronomisch, true, 3, true};
+    // Only the path's inputs up to the step travel in a file.
+    Kalkulation k{pfad, schritt, {}};
+    for (int s : {1, 3})
+        if (s <= schritt)
+            for (Eingabefeld f : eingabefelder(pfad, s))
+                uebernehmen(k.daten, d, f);
+    return k;
+}
+
+QJsonObject alsObjekt(const Kalkulation& k) { return QJsonDocument::fromJson(kalkulationAlsJson(k)).object(); }
+QByteArray alsText(const QJsonObject& o) { return QJsonDocument(o).toJson(); }
+
+// The example of a step-5 file with one change made to it.
+QByteArray geaendert(Pfad pfad, const std::function<void(QJsonObject& datei, QJsonObject& eingaben)>& aendern)
+{
+    QJsonObject datei = alsObjekt(beispiel(pfad, 5));
+    QJsonObject eingaben = datei.value(QStringLiteral("eingaben")).toObject();
+    aendern(datei, eingaben);
+    datei.insert(QStringLiteral("eingaben"), eingaben);
+    return alsText(datei);
+}
+
+QByteArray mitEingabe(Pfad pfad, const char* schluessel, const QJsonValue& wert)
+{
+    return geaendert(pfad, [&](QJsonObject&, QJsonObject& e) {
+        if (wert.isUndefined())
+            e.remove(QString::fromUtf8(schluessel));
+        else
+            e.insert(QString::fromUtf8(schluessel), wert);
+    });
+}
+
+QString dateiinhalt(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<fehlt>");
+}
+
+} // namespace
+
+class KalkulationsdateiTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsBackExactlyWhatItWrote_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<int>("schritt");
+        for (Pfad pfad : allePfade)
+            for (int schritt : {2, 3, 5})
+                QTest::addRow("Pfad %d, Schritt %d", static_cast<int>(pfad), schritt) << pfad << schritt;
+    }
+    void readsBackExactlyWhatItWrote()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(int, schritt);
+        const Kalkulation k = beispiel(pfad, schritt);
+        const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k));
+        QVERIFY2(g.kalkulation, qPrintable(g.fehler));
+        QCOMPARE(g.kalkulation->pfad, pfad);
+        QCOMPARE(g.kalkulation->schritt, schritt);
+        QVERIFY(g.kalkulation->daten == k.daten);
+    }
+
+    void writesNumbersAsTheUserTypedThem()
+    {
+        // 0,1 m kept as a float is 0.100000001…; the file says what was typed.
+        const QByteArray json = kalkulationAlsJson(beispiel(Pfad::Landesstrasse, 1));
+        QVERIFY2(json.contains("\"grabungsl\": 0.1,"), json.constData());
+    }
+
+    void refusesABadFileWithItsFirstProblem_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("meldung");
+        const Pfad L = Pfad::Landesstrasse, G = Pfad::Gemeindestrasse, S = Pfad::Sanierung;
+        QByteArray latin1 = kalkulationAlsJson(beispiel(L, 1));
+        latin1.replace("\xC3\xBC", "\xFC"); // the "ü" of "Süd" in Latin-1
+        QTest::newRow("leer") << QByteArray(" \n") << "Die Datei ist leer.";
+        QTest::newRow("kein JSON") << QByteArray("Hallo Welt") << "Ihr Inhalt ist kein JSON.";
+        QTest::newRow("fehlerhaftes JSON") << QByteArray("{\n\"format\" 1,\n\"x\": 2}") << "In Zeile 2 ein Doppelpunkt fehlt.";
+        QTest::newRow("kein UTF-8") << latin1 << "nicht in UTF-8 geschrieben";
+        QTest::newRow("Liste statt Objekt") << QByteArray("[1, 2]") << "Ihr JSON ist anders aufgebaut.";
+        QTest::newRow("fremdes JSON") << QByteArray("{\"name\": \"x\"}") << "„format“ fehlt oder lautet anders.";
+        QTest::newRow("neuere Version")
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("formatversion"), 2); })
+            << "neueren Version des Grobrechners gespeichert (Dateiformat 2)";
+        QTest::newRow("Version 1,5")
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("formatversion"), 1.5); })
+            << "keine gültige Versionsnummer";
+        QTest::newRow("unbekannter Pfad")
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("pfad"), "autobahn"); })
+            << "„pfad“ muss „landesstrasse“, „gemeindestrasse“ oder „sanierung“ sein.";
+        QTest::newRow("Schritt 6")
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("schritt"), 6); })
+            << "ganze Zahl von 1 bis 5";
+        QTest::newRow("Betrieb vor dem Betriebsschritt")
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("schritt"), 2); })
+            << "gehört nicht in die Eingaben dieses Pfads und Schritts";
+        QTest::newRow("fremder Eintrag") << mitEingabe(S, "strlaenge", 100) << "„strlaenge“ gehört nicht";
+        QTest::newRow("fehlende Eingabe") << mitEingabe(L, "strlaenge", QJsonValue::Undefined)
+                                          << "Die Eingabe „strlaenge“ (Straßenlänge) fehlt.";
+        QTest::newRow("Text statt Zahl") << mitEingabe(L, "strlaenge", "1000") << "muss eine Zahl sein";
+        QTest::newRow("Text statt ja/nein") << mitEingabe(L, "verteiler", "ja") << "muss true oder false sein";
+        QTest::newRow("Straßenlänge 0") << mitEingabe(L, "strlaenge", 0)
+                                        << "„strlaenge“ (Straßenlänge) ist 0; die Eingabe nimmt nur Zahlen über 0 "
+                                           "mit höchstens 5 Zeichen an.";
+        QTest::newRow("Straßenlänge mit sechs Stellen") << mitEingabe(L, "strlaenge", 100000) << "ist 100000";
+        QTest::newRow("negative Grabung") << mitEingabe(G, "grabungsl", -1) << "Zahlen ab 0";
+        QTest::newRow("Grabung länger als die Straße")
+            << mitEingabe(G, "grabungsl", 2000) << "Die Grabungslänge im Asphalt (2000 m) ist größer als die "
+                                                   "Straßenlänge (999,5 m).";
+        QTest::newRow("Höhe nicht in der Liste") << mitEingabe(L, "lphoehe", 4.5) << "angeboten werden nur 5, 6, 7, 8 m";
+        QTest::newRow("Höhe knapp daneben") << mitEingabe(G, "lphoehe", 4.5000001) << "angeboten werden nur 4,5,";
+        QTest::newRow("Abstand über dem Höchstwert")
+            << mitEingabe(G, "lpabstand", 36) << "Der Lichtpunktabstand 36 m ist größer als die 35 m";
+        QTest::newRow("Gemeindestraße ohne Strompreis") << mitEingabe(G, "strompreis", 0) << "„strompreis“";
+        QTest::newRow("zehn Stunden Abschaltung") << mitEingabe(S, "abschaltdauerb", 10) << "„abschaltdauerb“";
+        QTest::newRow("gesperrte Lampe") << mitEingabe(L, "lampe", "Option1") << "ist auf diesem Pfad nicht wählbar";
+        QTest::newRow("unbekannte Lampe") << mitEingabe(G, "lampe", "Option99") << "gibt es im Lampenkatalog nicht";
+        QTest::newRow("Abschaltung auf der Landesstraße")
+            << mitEingabe(L, "abschaltung", true) << "wird die Anlage nachts nie abgeschaltet";
+        QTest::newRow("falsche Leuchtenart") << mitEingabe(S, "leuchtenart", "techn")
+                                             << "muss „technisch“ oder „dekorativ“ sein";
+        QTest::newRow("Bezeichnung zu lang")
+            << mitEingabe(S, "bezeichnung", QString(bezeichnungZeichen + 1, QLatin1Char('x'))) << "länger als 80";
+        QTest::newRow("Bezeichnung mit Zeilenumbruch")
+            << mitEingabe(S, "bezeichnung", "Ahornweg\nBirkenweg") << "Zeilenumbruch";
+    }
+    void refusesABadFileWithItsFirstProblem()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, meldung);
+        const Gelesen g = kalkulationAusJson(inhalt);
+        QVERIFY(!g.kalkulation);
+        QVERIFY2(g.fehler.contains(meldung), qPrintable(g.fehler));
+    }
+
+    void aFileCutOffAnywhereSaysItIsIncomplete()
+    {
+        const QByteArray ganz = kalkulationAlsJson(beispiel(Pfad::Sanierung, 5));
+        for (qsizetype laenge = 1; laenge < ganz.trimmed().size(); ++laenge) {
+            const Gelesen g = kalkulationAusJson(ganz.left(laenge));
+            QVERIFY2(g.fehler.startsWith(QStringLiteral("Die Datei bricht mitten im Inhalt ab")),
+                     qPrintable(QStringLiteral("nach %1 Byte: %2").arg(laenge).arg(g.fehler)));
+        }
+    }
+
+    void readsFilesButNotFoldersMissingFilesOrHugeOnes()
+    {
+        QTemporaryDir ordner;
+        const QString riesig = ordner.filePath(QStringLiteral("riesig.grob"));
+        QFile f(riesig);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(100'000'000)); // sparse: nothing is written
+        f.close();
+        QVERIFY(kalkulationLesen(riesig).fehler.contains(QStringLiteral("100,0 MB groß")));
+        QCOMPARE(kalkulationLesen(ordner.filePath(QStringLiteral("fehlt.grob"))).fehler,
+                 QStringLiteral("Die Datei gibt es nicht."));
+        QCOMPARE(kalkulationLesen(ordner.path()).fehler, QStringLiteral("Das ist ein Ordner, keine Datei."));
+
+        const QString gut = ordner.filePath(QStringLiteral("gut.grob"));
+        QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, 5)), QString());
+        QVERIFY(kalkulationLesen(gut).kalkulation);
+    }
+
+    void anInterruptedSaveKeepsTheOldFile()
+    {
+        QTemporaryDir ordner;
+        const QString name = ordner.filePath(QStringLiteral("ahornweg.grob"));
+        QCOMPARE(dateiSchreiben(name, QByteArray("alt")), QString());
+        const QString fehler = dateiSchreiben(name, [](QIODevice& datei) {
+            datei.write("neu, aber nur zur H");
+            return QStringLiteral("Schreibfehler.");
+        });
+        QCOMPARE(fehler, QStringLiteral("Schreibfehler. Die bisherige Datei ist unverändert."));
+        QCOMPARE(dateiinhalt(name), QStringLiteral("alt"));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ahornweg.grob"});
+
+        const QString ohneOrdner = ordner.filePath(QStringLiteral("fehlt/ahornweg.grob"));
+        QVERIFY(dateiSchreiben(ohneOrdner, QByteArray("neu")).startsWith(QStringLiteral("Dort lässt sich keine Datei")));
+        QVERIFY(!QFile::exists(ohneOrdner));
+    }
+
+    void csvCellsAsAGermanSpreadsheetReadsThem_data()
+    {
+        QTest::addColumn<QStringList>("zellen");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("Zahl ohne Gruppen") << QStringList{"Sträßenlänge:", "1.234", "m"} << "Sträßenlänge:;1234;m";
+        QTest::newRow("Dezimalkomma") << QStringList{"Amortisation", "12,5", "Jahre"} << "Amortisation;12,5;Jahre";
+        QTest::newRow("negative Zahl") << QStringList{"Gesamtersparnis", "-14.690", "€"} << "Gesamtersparnis;-14690;€";
+        QTest::newRow("Prozent") << QStringList{"", "-37 %"} << ";-37 %";
+        QTest::newRow("leere Zellen am Ende") << QStringList{"Eingegebene Werte", "", ""} << "Eingegebene Werte";
+        QTest::newRow("Semikolon") << QStringList{"a;b", "x"} << "\"a;b\";x";
+        QTest::newRow("Zeilenumbruch und Anführungszeichen")
+            << QStringList{"Sie sagt \"ja\"\nund geht"} << "\"Sie sagt \"\"ja\"\"\nund geht\"";
+        QTest::newRow("Formel") << QStringList{"=SUMME(A1:A9)", "@x", "-Entwurf-"} << "'=SUMME(A1:A9);'@x;'-Entwurf-";
+    }
+    void csvCellsAsAGermanSpreadsheetReadsThem()
+    {
+        QFETCH(QStringList, zellen);
+        QFETCH(QString, zeile);
+        QCOMPARE(csvText({zellen}), "\xEF\xBB\xBF" + zeile.toUtf8() + "\r\n");
+    }
+};
+
+QTEST_GUILESS_MAIN(KalkulationsdateiTest)
+#include "test_kalkulationsdatei.moc"
