@@ -1,8 +1,10 @@
 #include "anwendung.h"
 
 #include "fensterlage.h"
+#include "kalkulationsdatei.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace grobrechner {
 
@@ -13,8 +15,22 @@ Anwendung::Anwendung(Dienste dienste)
 {
     QObject::connect(m_hauptmenue, &frmgrsbl::pfadGewaehlt, m_folge.get(), &Bildschirmfolge::starte);
     QObject::connect(m_hauptmenue, &frmgrsbl::preiseGewaehlt, m_hauptmenue, [this] { preiseOeffnen(); });
+    QObject::connect(m_hauptmenue, &frmgrsbl::dateiGewaehlt, m_hauptmenue, [this](const QString& datei) { oeffnen(datei); });
     // Closing the main menu, by "Beenden" or by its window frame, ends the program.
     QObject::connect(m_hauptmenue, &Formular::schliesst, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool Anwendung::oeffnen(const QString& datei)
+{
+    const Gelesen gelesen = kalkulationLesen(datei);
+    if (!gelesen.kalkulation) {
+        m_dienste.meldungen->information(m_hauptmenue, texte::nichtLesbarTitel,
+                                         texte::nichtLesbar.arg(QDir::toNativeSeparators(datei), gelesen.fehler));
+        return false;
+    }
+    const Kalkulation& k = *gelesen.kalkulation;
+    m_folge->oeffnen(k.pfad, k.daten, k.schritt);
+    return true;
 }
 
 Anwendung::~Anwendung()

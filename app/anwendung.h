@@ -26,6 +26,11 @@ public:
     // The price settings while they are open, else null.
     frmpreise* preisfenster() const { return m_preise; }
 
+    // Opens a saved calculation at the screen it was saved from. A file that
+    // cannot be read changes nothing and says why in a box "Datei nicht
+    // lesbar"; then false.
+    bool oeffnen(const QString& datei);
+
 private:
     void preiseOeffnen();
 

@@ -1,5 +1,6 @@
 #include "bildschirmfolge.h"
 
+#include "eingabefelder.h"
 #include "fensterlage.h"
 #include "formular.h"
 #include "preiseinstellungen.h"
@@ -31,6 +32,42 @@ void Bildschirmfolge::starte(Pfad pfad)
     zeige(*eingabe, m_hauptmenue);
     m_hauptmenue.hide();
     pfadZuruecksetzen(m_daten, pfad);
+}
+
+Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis)
+{
+    schliesseAlle();
+    m_pfad = pfad;
+    m_zustand = Pfadzustand{pfad};
+    // A file keeps inputs only: its figures come from the prices set now.
+    m_preise = preiseinstellungen::lesen();
+    const auto uebernehmeSchritt = [&](int schritt) {
+        for (Eingabefeld feld : eingabefelder(pfad, schritt))
+            uebernehmen(m_daten, eingaben, feld);
+    };
+    // The same order as on the way forward: the path's reset, step 1's inputs,
+    // and at step 3 the entry values, which the saved inputs then replace.
+    pfadZuruecksetzen(m_daten, pfad);
+    uebernehmeSchritt(1);
+    QWidget* vorher = &m_hauptmenue;
+    Pfadformular* schritt = nullptr;
+    for (int k = 1; k <= bis; ++k) {
+        schritt = erzeuge(k);
+        platzieren(*schritt, *vorher, anzeigegroesse(*schritt, *vorher, vorher->size()));
+        if (k == 3) {
+            eintrittswerteSetzen(m_daten, pfad);
+            uebernehmeSchritt(3);
+        }
+        schritt->datenZeigen();
+        vorher = schritt;
+    }
+    return schritt;
+}
+
+void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt)
+{
+    zeige(*aufbauen(pfad, eingaben, schritt), m_hauptmenue);
+    m_hauptmenue.hide();
 }
 
 void Bildschirmfolge::vor(QWidget& von)

@@ -37,6 +37,15 @@ public:
     // resets the path's fields of the record and reads the price settings.
     void starte(Pfad pfad);
 
+    // Builds the screens of a path up to step `bis` (hidden) from a saved
+    // calculation's inputs, as if the user had made them: each input screen
+    // shows its inputs, each result step is worked out on the way, and the
+    // operating step starts from the saved inputs instead of its entry values.
+    // Whatever path was open is closed first. Answers the screen of step `bis`.
+    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis);
+    // As aufbauen, and shows step `schritt` where the main menu stood.
+    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt);
+
     void vor(QWidget& von) override;
     void zurueck(QWidget& von) override;
     void hauptmenue(QWidget& von) override;

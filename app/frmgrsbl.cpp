@@ -4,6 +4,9 @@
 #include "fensterlage.h"
 #include "ui_frmgrsbl.h"
 
+#include <QBoxLayout>
+#include <QPushButton>
+
 namespace grobrechner {
 
 namespace {
@@ -35,7 +38,7 @@ const QStringList gewaehr = {
     QStringLiteral("Es wird keine Gewähr für die Richtigkeit, Vollständigkeit und Aktualität der Daten übernommen."),
     QStringLiteral("Alle Ergebnisse dienen lediglich als Anhaltspunkt und müssen vor einer Umsetzung einer "
                    "detaillierten Planung unterzogen werden."),
-    QStringLiteral("Stand: April 2009"),
+    texte::datenstand,
 };
 
 } // namespace
@@ -89,6 +92,13 @@ frmgrsbl::frmgrsbl(Dienste& dienste)
     connect(m_ui->Command2, &QPushButton::clicked, this, [this] { pfadAnbieten(Pfad::Sanierung); });
     connect(m_ui->cmdpreise, &QPushButton::clicked, this, &frmgrsbl::preiseGewaehlt);
     connect(m_ui->Command4, &QPushButton::clicked, this, &frmgrsbl::beenden);
+
+    auto* oeffnen = new QPushButton(QStringLiteral("Öffnen…"), this);
+    oeffnen->setObjectName(QStringLiteral("cmdoeffnen"));
+    oeffnen->setShortcut(QKeySequence::Open);
+    setHint(oeffnen, QStringLiteral("Öffnet eine gespeicherte Kalkulation."));
+    rahmen().tastenzeile()->addWidget(oeffnen);
+    connect(oeffnen, &QPushButton::clicked, this, &frmgrsbl::oeffnen);
     resize(hoechstens(QSize(960, 600), *this));
 }
 
@@ -108,6 +118,15 @@ void frmgrsbl::beenden()
     if (rahmen().dienste().meldungen->frage(this, QStringLiteral("Beenden"),
                                             QStringLiteral("Wollen Sie den Grobrechner wirklich beenden?")))
         close();
+}
+
+void frmgrsbl::oeffnen()
+{
+    const QString datei = rahmen().dienste().dateiwahl->oeffnen(
+        this, QStringLiteral("Kalkulation öffnen"),
+        QStringLiteral("Kalkulationen des Grobrechners (*.grob);;Alle Dateien (*)"));
+    if (!datei.isEmpty())
+        emit dateiGewaehlt(datei);
 }
 
 } // namespace grobrechner

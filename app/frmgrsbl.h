@@ -24,10 +24,13 @@ signals:
     void pfadGewaehlt(Pfad pfad);
     // The user wants to see or set the prices.
     void preiseGewaehlt();
+    // The user has chosen a saved calculation to open.
+    void dateiGewaehlt(const QString& datei);
 
 private:
     void pfadAnbieten(Pfad pfad);
     void beenden();
+    void oeffnen();
 
     std::unique_ptr<Ui::frmgrsblInhalt> m_ui;
 };

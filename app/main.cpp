@@ -1,4 +1,5 @@
 #include "anwendung.h"
+#include "befehlszeile.h"
 #include "sprache.h"
 #include "startmessung.h"
 
@@ -10,6 +11,12 @@
 
 int main(int argc, char* argv[])
 {
+    // An export, the help and the version need no screen, so they also run
+    // where there is none; and where there is none, a command line that
+    // cannot be understood is still answered.
+    const bool bildschirm = grobrechner::bildschirmDa();
+    if (grobrechner::ohneFenster(argc, argv) || !bildschirm)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // The price settings are kept under these two names.
     QApplication::setOrganizationName(QStringLiteral("Lumenstelle"));
@@ -25,8 +32,17 @@ int main(int argc, char* argv[])
                    "installieren Sie eine Schrift, zum Beispiel das Paket fonts-dejavu-core.\n",
                    stderr);
 
+    const auto aufruf = grobrechner::befehlszeileLesen(QCoreApplication::arguments(), bildschirm);
+    if (const int* ende = std::get_if<int>(&aufruf))
+        return *ende;
+    const grobrechner::Auftrag& auftrag = std::get<grobrechner::Auftrag>(aufruf);
+    if (auftrag.art != grobrechner::Auftrag::Art::Fenster)
+        return grobrechner::stapelAusfuehren(auftrag);
+
     grobrechner::Anwendung anwendung(grobrechner::Dienste::echt());
     grobrechner::Startmessung::beobachten(*anwendung.hauptmenue());
     anwendung.hauptmenue()->show();
+    if (!auftrag.datei.isEmpty())
+        anwendung.oeffnen(auftrag.datei);
     return app.exec();
 }

@@ -41,31 +41,14 @@ std::span<const Eingabefeld> eingabefelder(Pfad pfad, int schritt)
     return sanierung;
 }
 
-void uebernehmen(Kalkulationsdaten& z, const Kalkulationsdaten& q, Eingabefeld feld)
+void uebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Eingabefeld feld)
 {
-    switch (feld) {
-    case F::bezeichnung: z.bezeichnung = q.bezeichnung; break;
-    case F::leuchtenart: z.leuchtenart = q.leuchtenart; break;
-    case F::strlaenge: z.strlaenge = q.strlaenge; break;
-    case F::lphoehe: z.lphoehe = q.lphoehe; break;
-    case F::lpabstand: z.lpabstand = q.lpabstand; break;
-    case F::anzahllp: z.anzahllp = q.anzahllp; break;
-    case F::verteiler: z.verteiler = q.verteiler; break;
-    case F::mast: z.mast = q.mast; break;
-    case F::grabungsl: z.grabungsl = q.grabungsl; break;
-    case F::lampe: z.lampe = q.lampe; break;
-    case F::einschaltung: z.schaltung.einschaltung = q.schaltung.einschaltung; break;
-    case F::abschaltung: z.schaltung.abschaltung = q.schaltung.abschaltung; break;
-    case F::abschaltdauer: z.schaltung.abschaltdauer = q.schaltung.abschaltdauer; break;
-    case F::absenkung: z.schaltung.absenkung = q.schaltung.absenkung; break;
-    case F::strompreis: z.strompreis = q.strompreis; break;
-    case F::wattageb: z.wattageb = q.wattageb; break;
-    case F::bestandslampe: z.bestandslampe = q.bestandslampe; break;
-    case F::einschaltungb: z.schaltungb.einschaltung = q.schaltungb.einschaltung; break;
-    case F::abschaltungb: z.schaltungb.abschaltung = q.schaltungb.abschaltung; break;
-    case F::abschaltdauerb: z.schaltungb.abschaltdauer = q.schaltungb.abschaltdauer; break;
-    case F::absenkungb: z.schaltungb.absenkung = q.schaltungb.absenkung; break;
-    }
+    std::visit(
+        [&](auto* z) {
+            using Wert = std::remove_pointer_t<decltype(z)>;
+            *z = *std::get<const Wert*>(eingabe(quelle, feld));
+        },
+        eingabe(ziel, feld));
 }
 
 std::optional<Zahlfeld> zahlfeld(Eingabefeld feld, Pfad pfad)

@@ -6,6 +6,9 @@
 
 #include <optional>
 #include <span>
+#include <string>
+#include <type_traits>
+#include <variant>
 #include <vector>
 
 // Which inputs each input screen takes, and the limits its checks put on them.
@@ -46,6 +49,50 @@ enum class Eingabefeld {
 // its checks take them (a rule between two inputs comes with the later one);
 // nothing for the other steps.
 std::span<const Eingabefeld> eingabefelder(Pfad pfad, int schritt);
+
+// Where a record keeps an input: a pointer to its member, of the type the input
+// has (const for a const record).
+template <typename D>
+using Eingabezeiger = std::variant<
+    std::conditional_t<std::is_const_v<D>, const std::string, std::string>*,
+    std::conditional_t<std::is_const_v<D>, const Leuchtenart, Leuchtenart>*,
+    std::conditional_t<std::is_const_v<D>, const float, float>*,
+    std::conditional_t<std::is_const_v<D>, const bool, bool>*,
+    std::conditional_t<std::is_const_v<D>, const Einschaltung, Einschaltung>*,
+    std::conditional_t<std::is_const_v<D>, const std::optional<double>, std::optional<double>>*,
+    std::conditional_t<std::is_const_v<D>, const Lampe* const, const Lampe*>*,
+    std::conditional_t<std::is_const_v<D>, const Bestandslampe* const, const Bestandslampe*>*>;
+
+template <typename D>
+    requires std::is_same_v<std::remove_const_t<D>, Kalkulationsdaten>
+Eingabezeiger<D> eingabe(D& d, Eingabefeld feld)
+{
+    using F = Eingabefeld;
+    switch (feld) {
+    case F::bezeichnung: return &d.bezeichnung;
+    case F::leuchtenart: return &d.leuchtenart;
+    case F::strlaenge: return &d.strlaenge;
+    case F::lphoehe: return &d.lphoehe;
+    case F::lpabstand: return &d.lpabstand;
+    case F::anzahllp: return &d.anzahllp;
+    case F::verteiler: return &d.verteiler;
+    case F::mast: return &d.mast;
+    case F::grabungsl: return &d.grabungsl;
+    case F::lampe: return &d.lampe;
+    case F::einschaltung: return &d.schaltung.einschaltung;
+    case F::abschaltung: return &d.schaltung.abschaltung;
+    case F::abschaltdauer: return &d.schaltung.abschaltdauer;
+    case F::absenkung: return &d.schaltung.absenkung;
+    case F::strompreis: return &d.strompreis;
+    case F::wattageb: return &d.wattageb;
+    case F::bestandslampe: return &d.bestandslampe;
+    case F::einschaltungb: return &d.schaltungb.einschaltung;
+    case F::abschaltungb: return &d.schaltungb.abschaltung;
+    case F::abschaltdauerb: return &d.schaltungb.abschaltdauer;
+    case F::absenkungb: break;
+    }
+    return &d.schaltungb.absenkung;
+}
 
 // Copies one input from another record.
 void uebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Eingabefeld feld);

@@ -1,11 +1,13 @@
 #include "betriebseingabe.h"
 
+#include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "geplanteanlage.h"
 #include "kalkulationsdaten.h"
 #include "lampenkatalog.h"
 #include "leuchtmittelwahl.h"
 #include "zahlenfeld.h"
+#include "zahlentext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,9 +16,8 @@
 
 namespace grobrechner {
 
-Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung, Untergrenze preisgrenze)
+Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung)
     : Pfadformular(name, umgebung)
-    , m_preisgrenze(preisgrenze)
 {
     QWidget* inhalt = rahmen().inhalt();
     m_raster = new QGridLayout(inhalt);
@@ -36,7 +37,8 @@ Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung, Unterg
     preis->setSpacing(8);
     auto* beschriftung = new QLabel(QStringLiteral("Durchschnittlicher Strompreis:"), inhalt);
     beschriftung->setObjectName(QStringLiteral("Label9"));
-    txtstromko = zahlenfeld("txtstromko", 2, QStringLiteral("Durchschnittlicher Strompreis in Cent pro kWh"), inhalt);
+    txtstromko = zahlenfeld("txtstromko", zahlfeld(Eingabefeld::strompreis, beschreibung().pfad)->zeichen,
+                            QStringLiteral("Durchschnittlicher Strompreis in Cent pro kWh"), inhalt);
     beschriftung->setBuddy(txtstromko);
     auto* einheit = new QLabel(QStringLiteral("Cent/kWh"), inhalt);
     einheit->setObjectName(QStringLiteral("Label8"));
@@ -59,16 +61,17 @@ void Betriebseingabe::tastaturfolge(const QList<QWidget*>& vorn)
         setTabOrder(reihe[i - 1], reihe[i]);
 }
 
-void Betriebseingabe::vorwaerts()
+void Betriebseingabe::datenZeigen()
 {
-    if (eingabenUebernehmen())
-        Pfadformular::vorwaerts();
+    m_anlage->zeigen(daten());
+    txtstromko->setText(QString::fromStdString(zahltext(daten().strompreis)));
 }
 
 bool Betriebseingabe::eingabenUebernehmen()
 {
     const std::optional<float> preis =
-        zahlPruefen(*this, txtstromko, m_preisgrenze, QStringLiteral("Falsche Eingabe"),
+        zahlPruefen(*this, txtstromko, zahlfeld(Eingabefeld::strompreis, beschreibung().pfad)->grenze,
+                    QStringLiteral("Falsche Eingabe"),
                     QStringLiteral("Bitte geben Sie den korrekten durchschnittlichen Strompreis ein!"));
     if (!preis)
         return false;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "eingabe.h"
 #include "pfadformular.h"
 
 #include <QList>
@@ -20,16 +19,14 @@ class GeplanteAnlage;
 class Betriebseingabe : public Pfadformular {
     Q_OBJECT
 public:
-    // `preisgrenze`: whether a price of 0 passes.
-    Betriebseingabe(const QString& name, Umgebung& umgebung, Untergrenze preisgrenze);
+    Betriebseingabe(const QString& name, Umgebung& umgebung);
+
+    void datenZeigen() override;
 
 protected:
-    void vorwaerts() override;
-
-    // The checks in their order: the price, then the planned switch-off
-    // duration. False at the first failure, which has been reported; what
-    // passed before stays stored.
-    virtual bool eingabenUebernehmen();
+    // The checks in their order: the price (whether 0 passes depends on the
+    // path), then the planned switch-off duration.
+    bool eingabenUebernehmen() override;
 
     // Row 0 column headings, row 1 the installations (the planned one in
     // column 1), row 2 the price below them.
@@ -40,7 +37,6 @@ protected:
     void tastaturfolge(const QList<QWidget*>& vorn);
 
 private:
-    Untergrenze m_preisgrenze;
     QGridLayout* m_raster;
     GeplanteAnlage* m_anlage;
     QLineEdit* txtstromko;

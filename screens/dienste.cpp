@@ -4,6 +4,8 @@
 #include "druckauftrag.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -43,11 +45,52 @@ bool QtMeldungen::frage(QWidget* eltern, const QString& titel, const QString& te
     return zeigen(QMessageBox::NoIcon, eltern, titel, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+namespace {
+
+// A window closed while its dialog waits takes the dialog down with it
+// (Dialogwache); the answer is then "cancelled", and its caller does nothing.
+QString waehlen(QWidget* eltern, const QString& titel, const QString& ordner, QFileDialog::AcceptMode art,
+                const QString& filter, const QString& vorschlag, const QString& endung)
+{
+    Dialogwache wache(new QFileDialog(eltern, titel, ordner, filter));
+    auto* dialog = wache.dialog<QFileDialog>();
+    dialog->setAcceptMode(art);
+    dialog->setFileMode(art == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog->setDefaultSuffix(endung);
+    if (!vorschlag.isEmpty())
+        dialog->selectFile(vorschlag);
+    if (wache.ausfuehren() != QDialog::Accepted || !wache.dialog())
+        return {};
+    const QStringList dateien = wache.dialog<QFileDialog>()->selectedFiles();
+    return dateien.value(0);
+}
+
+} // namespace
+
+QString QtDateiwahl::oeffnen(QWidget* eltern, const QString& titel, const QString& filter)
+{
+    const QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptOpen, filter, {}, {});
+    if (!datei.isEmpty())
+        m_ordner = QFileInfo(datei).absolutePath();
+    return datei;
+}
+
+QString QtDateiwahl::speichern(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter,
+                               const QString& endung)
+{
+    const QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptSave, filter, vorschlag, endung);
+    if (!datei.isEmpty())
+        m_ordner = QFileInfo(datei).absolutePath();
+    return datei;
+}
+
 Dienste Dienste::echt()
 {
     static QtMeldungen meldungen;
+    static QtDateiwahl dateiwahl;
     Dienste d;
     d.meldungen = &meldungen;
+    d.dateiwahl = &dateiwahl;
     d.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo::defaultPrinter()); };
     d.jetzt = [] { return QDateTime::currentDateTime(); };
     // A browser that cannot be started is not worth a message.

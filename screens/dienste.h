@@ -36,6 +36,30 @@ public:
     bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
 };
 
+// The file dialogs. The program always uses QtDateiwahl; tests answer with a
+// prepared name. An empty name means the user cancelled.
+class Dateiwahl {
+public:
+    virtual ~Dateiwahl() = default;
+    // A file to open; `filter` as QFileDialog takes it.
+    virtual QString oeffnen(QWidget* eltern, const QString& titel, const QString& filter) = 0;
+    // A file to write, starting from the name `vorschlag`; a name typed
+    // without an extension gets `endung`, and a file that exists has been
+    // confirmed to be replaced.
+    virtual QString speichern(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter,
+                              const QString& endung) = 0;
+};
+
+class QtDateiwahl final : public Dateiwahl {
+public:
+    QString oeffnen(QWidget* eltern, const QString& titel, const QString& filter) override;
+    QString speichern(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter,
+                      const QString& endung) override;
+
+private:
+    QString m_ordner; // where the last file was chosen, for the next dialog
+};
+
 // One print job. Each step answers with an empty text on success and with a
 // German description of what went wrong otherwise.
 class Druckauftrag {
@@ -47,15 +71,16 @@ public:
 };
 
 // What a screen needs from the world outside the calculation: message boxes,
-// the printer, the clock and the web browser.
+// file dialogs, the printer, the clock and the web browser.
 struct Dienste {
     Meldungen* meldungen = nullptr;
+    Dateiwahl* dateiwahl = nullptr;
     std::function<std::unique_ptr<Druckauftrag>()> neuerDruckauftrag;
     std::function<QDateTime()> jetzt;
     std::function<void(const QUrl&)> homepageOeffnen;
 
-    // The real world: QMessageBox, the default printer, the system clock and
-    // QDesktopServices.
+    // The real world: QMessageBox, QFileDialog, the default printer, the
+    // system clock and QDesktopServices.
     static Dienste echt();
 };
 

@@ -15,6 +15,27 @@ const QString keinDrucker = QStringLiteral(
     "einen Drucker ein und versuchen Sie es erneut.");
 }
 
+void fensterZeichnen(QPainter& maler, QWidget& fenster, const QRectF& ziel)
+{
+    const QSize groesse = fenster.size();
+    const qreal faktor = std::min(ziel.width() / groesse.width(), ziel.height() / groesse.height());
+    // Rendered straight onto a printer, Qt would paint the window into one big
+    // bitmap; recorded as a picture first, it reaches the page as vector
+    // graphics with real text.
+    QPicture aufnahme;
+    {
+        QPainter aufnehmen(&aufnahme);
+        fenster.render(&aufnehmen, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
+    // A picture scales itself from its own resolution to the device's.
+    const qreal eigene = qreal(maler.device()->logicalDpiX()) / aufnahme.logicalDpiX();
+    maler.save();
+    maler.translate(ziel.topLeft());
+    maler.scale(faktor / eigene, faktor / eigene);
+    maler.drawPicture(0, 0, aufnahme);
+    maler.restore();
+}
+
 QtDruckauftrag::QtDruckauftrag(const QPrinterInfo& drucker)
 {
     if (!drucker.isNull())
@@ -47,25 +68,10 @@ QString QtDruckauftrag::fensterDrucken(QWidget& fenster)
         return QStringLiteral("Der Drucker „%1“ konnte nicht geöffnet werden. Bitte prüfen Sie, ob er "
                               "eingeschaltet und bereit ist.")
             .arg(m_drucker->printerName().isEmpty() ? m_drucker->outputFileName() : m_drucker->printerName());
-    const QRectF seite = m_drucker->pageRect(QPrinter::DevicePixel);
-    const QSize groesse = fenster.size();
-    if (groesse.isEmpty())
+    if (fenster.size().isEmpty())
         return QStringLiteral("Das Formular hat keine Größe und kann nicht gedruckt werden.");
-    const qreal faktor = std::min(seite.width() / groesse.width(), seite.height() / groesse.height());
-    // Rendered straight onto a printer, Qt would paint the window into one big
-    // bitmap; recorded as a picture first, it reaches the page as vector
-    // graphics with real text.
-    QPicture aufnahme;
-    {
-        QPainter aufnehmen(&aufnahme);
-        fenster.render(&aufnehmen, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    }
-    // A picture scales itself from its own resolution to the printer's.
-    const qreal eigene = qreal(m_drucker->logicalDpiX()) / aufnahme.logicalDpiX();
-    m_maler.save();
-    m_maler.scale(faktor / eigene, faktor / eigene);
-    m_maler.drawPicture(0, 0, aufnahme);
-    m_maler.restore();
+    // The painter's origin is already the top left of the printable area.
+    fensterZeichnen(m_maler, fenster, QRectF(QPointF(), m_drucker->pageRect(QPrinter::DevicePixel).size()));
     return {};
 }
 

@@ -10,6 +10,10 @@
 
 namespace grobrechner {
 
+// Draws the window into `ziel` (in the painter's device coordinates), scaled to
+// fit and keeping its proportions, as vector graphics with real text.
+void fensterZeichnen(QPainter& maler, QWidget& fenster, const QRectF& ziel);
+
 // A print job on a QPrinter: the window is rendered as vector graphics into
 // the page, scaled to fit and keeping its proportions.
 class QtDruckauftrag final : public Druckauftrag {

@@ -3,7 +3,7 @@
 namespace grobrechner {
 
 frmbetrko_gde::frmbetrko_gde(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_gde"), umgebung, Untergrenze::UeberNull)
+    : Betriebseingabe(QStringLiteral("frmbetrko_gde"), umgebung)
 {
 }
 

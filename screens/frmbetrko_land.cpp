@@ -3,7 +3,7 @@
 namespace grobrechner {
 
 frmbetrko_land::frmbetrko_land(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_land"), umgebung, Untergrenze::AbNull)
+    : Betriebseingabe(QStringLiteral("frmbetrko_land"), umgebung)
 {
 }
 

@@ -1,10 +1,12 @@
 #include "frmbetrko_san.h"
 
+#include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "geplanteanlage.h"
 #include "kalkulationsdaten.h"
 #include "leuchtmittelwahl.h"
 #include "zahlenfeld.h"
+#include "zahlentext.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -34,7 +36,7 @@ QLabel* spaltenkopf(const char* name, const QString& text, QWidget* eltern)
 } // namespace
 
 frmbetrko_san::frmbetrko_san(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_san"), umgebung, Untergrenze::AbNull)
+    : Betriebseingabe(QStringLiteral("frmbetrko_san"), umgebung)
 {
     QWidget* inhalt = rahmen().inhalt();
     Kalkulationsdaten& d = daten();
@@ -52,8 +54,8 @@ frmbetrko_san::frmbetrko_san(Umgebung& umgebung)
     wattage->setSpacing(8);
     QLabel* beschriftung =
         label("Label10", QStringLiteral("Durchschnittliche Wattage der Leuchtmittel pro Lichtpunkt:"), inhalt);
-    txtwattageb =
-        zahlenfeld("txtwattageb", 3, QStringLiteral("Durchschnittliche Wattage des Bestands in Watt"), inhalt);
+    txtwattageb = zahlenfeld("txtwattageb", zahlfeld(Eingabefeld::wattageb, Pfad::Sanierung)->zeichen,
+                             QStringLiteral("Durchschnittliche Wattage des Bestands in Watt"), inhalt);
     beschriftung->setBuddy(txtwattageb);
     wattage->addWidget(beschriftung);
     wattage->addWidget(txtwattageb);
@@ -61,24 +63,34 @@ frmbetrko_san::frmbetrko_san(Umgebung& umgebung)
     wattage->addStretch(1);
     spalte->addLayout(wattage);
 
-    auto* lampentyp = new Bestandsleuchtmittelwahl(d, inhalt);
-    auslaufhinweiseSetzen(*this, *lampentyp);
-    spalte->addWidget(lampentyp);
+    m_lampentyp = new Bestandsleuchtmittelwahl(d, inhalt);
+    auslaufhinweiseSetzen(*this, *m_lampentyp);
+    spalte->addWidget(m_lampentyp);
     m_bestand.emplace(bestehendeSchaltung, Abschaltungsangebot{true, false}, d, inhalt, spalte);
     spalte->addStretch(1);
     raster()->addLayout(spalte, 1, 0);
 
     QList<QWidget*> vorn{txtwattageb};
-    for (QWidget* o : lampentyp->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* o : m_lampentyp->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
         vorn << o;
     tastaturfolge(vorn << m_bestand->eingabefolge());
     txtwattageb->setFocus();
 }
 
+void frmbetrko_san::datenZeigen()
+{
+    Betriebseingabe::datenZeigen();
+    const Kalkulationsdaten& d = daten();
+    txtwattageb->setText(QString::fromStdString(zahltext(d.wattageb)));
+    m_lampentyp->zeigen(*d.bestandslampe);
+    m_bestand->zeigen(d.schaltungb);
+}
+
 bool frmbetrko_san::eingabenUebernehmen()
 {
     const std::optional<float> wattage =
-        zahlPruefen(*this, txtwattageb, Untergrenze::UeberNull, QStringLiteral("Eingabe fehlt"),
+        zahlPruefen(*this, txtwattageb, zahlfeld(Eingabefeld::wattageb, Pfad::Sanierung)->grenze,
+                    QStringLiteral("Eingabe fehlt"),
                     QStringLiteral("Bitte geben Sie die Wattage des am häufigsten eingesetzten Leuchtmittels ein!"));
     if (!wattage)
         return false;

@@ -7,6 +7,8 @@
 
 namespace grobrechner {
 
+class Bestandsleuchtmittelwahl;
+
 // Operating costs of a renovation: the existing installation on the left
 // (average wattage, lamp type, switching, switch-off, dimming — the "b"
 // fields), the planned one on the right, one electricity price for both.
@@ -16,11 +18,14 @@ class frmbetrko_san : public Betriebseingabe {
 public:
     explicit frmbetrko_san(Umgebung& umgebung);
 
+    void datenZeigen() override;
+
 protected:
     bool eingabenUebernehmen() override;
 
 private:
     QLineEdit* txtwattageb;
+    Bestandsleuchtmittelwahl* m_lampentyp;
     std::optional<Schaltungswahl> m_bestand;
 };
 

@@ -32,14 +32,20 @@ frminfo::frminfo(Dienste& dienste, QWidget* eltern)
     setWindowModality(Qt::ApplicationModal);
 
     QPushButton* drucken = m_rahmen.druckknopf();
+    QPushButton* pdf = m_rahmen.pdfknopf();
     auto* schliessen = new QPushButton(QStringLiteral("Schließen"), this);
     schliessen->setObjectName(QStringLiteral("Command4"));
     schliessen->setDefault(true);
     m_rahmen.tastenzeile()->addWidget(drucken);
+    m_rahmen.tastenzeile()->addWidget(pdf);
     m_rahmen.tastenzeile()->addWidget(schliessen);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
-    connect(drucken, &QPushButton::clicked, this, [this, drucken, schliessen] {
-        m_rahmen.drucken(QString(), {drucken, schliessen}, QPageLayout::Portrait);
+    connect(drucken, &QPushButton::clicked, this, [this, drucken, pdf, schliessen] {
+        m_rahmen.drucken(QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait);
+    });
+    // The notes belong to no calculation: the PDF carries no name.
+    connect(pdf, &QPushButton::clicked, this, [this, drucken, pdf, schliessen] {
+        m_rahmen.alsPdfSpeichern({QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait, QString()});
     });
     resize(940, 660); // made to fit the screen as it opens
 }

@@ -1,10 +1,12 @@
 #include "frmsan.h"
 
+#include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "kalkulationsdaten.h"
 #include "leuchtenwahl.h"
 #include "optionspaar.h"
 #include "ui_frmsan.h"
+#include "zahlentext.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,6 +20,7 @@ frmsan::frmsan(Umgebung& umgebung)
 {
     QWidget* inhalt = rahmen().inhalt();
     m_ui->setupUi(inhalt);
+    m_ui->txtlp->setMaxLength(zahlfeld(Eingabefeld::anzahllp, Pfad::Sanierung)->zeichen);
     // Three characters and a little room, at any font size.
     m_ui->txtlp->setMaximumWidth(m_ui->txtlp->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 8);
 
@@ -32,9 +35,9 @@ frmsan::frmsan(Umgebung& umgebung)
     m_ui->fragen->addWidget(m_verteiler, 1);
     m_ui->fragen->addWidget(m_maste, 1);
 
-    // The count first, then the cabinet and the masts, the two buttons, and the
-    // luminaire style last.
-    QWidget* reihenfolge[] = {m_ui->txtlp,          m_verteiler->erste(), m_verteiler->zweite(), m_maste->erste(),
+    // The name, the count, then the cabinet and the masts, the two buttons,
+    // and the luminaire style last.
+    QWidget* reihenfolge[] = {bezeichnungsfeld(), m_ui->txtlp,          m_verteiler->erste(), m_verteiler->zweite(), m_maste->erste(),
                               m_maste->zweite(),    vorwaertsknopf(),     hauptmenueknopf(),     m_leuchte->erste(),
                               m_leuchte->zweite()};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
@@ -44,15 +47,26 @@ frmsan::frmsan(Umgebung& umgebung)
 
 frmsan::~frmsan() = default;
 
-void frmsan::vorwaerts()
+void frmsan::datenZeigen()
+{
+    Pfadformular::datenZeigen();
+    const Kalkulationsdaten& d = daten();
+    m_ui->txtlp->setText(QString::fromStdString(zahltext(d.anzahllp)));
+    m_leuchte->zeigen(d.leuchtenart == Leuchtenart::technisch);
+    m_verteiler->zeigen(d.verteiler);
+    m_maste->zeigen(d.mast);
+}
+
+bool frmsan::eingabenUebernehmen()
 {
     const std::optional<float> anzahl =
-        zahlPruefen(*this, m_ui->txtlp, Untergrenze::UeberNull, QStringLiteral("Eingabe fehlt"),
+        zahlPruefen(*this, m_ui->txtlp, zahlfeld(Eingabefeld::anzahllp, Pfad::Sanierung)->grenze,
+                    QStringLiteral("Eingabe fehlt"),
                     QStringLiteral("Bitte geben Sie die Anzahl der zu sanierenden Lichtpunkte ein!"));
     if (!anzahl)
-        return;
+        return false;
     daten().anzahllp = *anzahl;
-    Pfadformular::vorwaerts();
+    return true;
 }
 
 } // namespace grobrechner

@@ -23,8 +23,10 @@ public:
     explicit frmsan(Umgebung& umgebung);
     ~frmsan() override;
 
+    void datenZeigen() override;
+
 protected:
-    void vorwaerts() override;
+    bool eingabenUebernehmen() override;
 
 private:
     std::unique_ptr<Ui::frmsanInhalt> m_ui;

@@ -1,5 +1,6 @@
 #include "geplanteanlage.h"
 
+#include "kalkulationsdaten.h"
 #include "lampenkatalog.h"
 #include "leuchtmittelwahl.h"
 
@@ -33,6 +34,12 @@ GeplanteAnlage::GeplanteAnlage(const Lampenauswahl& auswahl, Kalkulationsdaten& 
     , m_leuchtmittel(angefuegt(m_spalte, new Leuchtmittelwahl(auswahl, daten, this)))
     , m_schaltung(geplanteSchaltung, {auswahl.abschaltungWaehlbar, auswahl.neinEmpfohlen}, daten, this, m_spalte)
 {
+}
+
+void GeplanteAnlage::zeigen(const Kalkulationsdaten& daten)
+{
+    m_leuchtmittel->zeigen(*daten.lampe);
+    m_schaltung.zeigen(daten.schaltung);
 }
 
 QList<QWidget*> GeplanteAnlage::eingabefolge() const

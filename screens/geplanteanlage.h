@@ -25,6 +25,9 @@ public:
 
     const Schaltungswahl& schaltung() const { return m_schaltung; }
 
+    // Selects the record's lamp and switching, without writing the record.
+    void zeigen(const Kalkulationsdaten& daten);
+
     // The controls in keyboard order.
     QList<QWidget*> eingabefolge() const;
 

@@ -39,6 +39,13 @@ QRadioButton* option(std::string_view name, std::string_view beschriftung, QWidg
     return o;
 }
 
+// Selects the option of that name among the frame's options.
+void optionWaehlen(QGroupBox& rahmen, std::string_view name)
+{
+    if (auto* o = rahmen.findChild<QRadioButton*>(text(name), Qt::FindDirectChildrenOnly))
+        o->setChecked(true);
+}
+
 } // namespace
 
 Leuchtmittelwahl::Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdaten& daten, QWidget* eltern)
@@ -85,6 +92,8 @@ void auslaufhinweiseSetzen(Formular& formular, const QWidget& wahl)
             formular.setHint(o, QString::fromUtf8(h.hinweis));
 }
 
+void Leuchtmittelwahl::zeigen(const Lampe& lampe) { optionWaehlen(*this, lampe.option); }
+
 Bestandsleuchtmittelwahl::Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWidget* eltern)
     : QGroupBox(QStringLiteral("Verwendetes Leuchtmittel:"), eltern)
 {
@@ -98,5 +107,7 @@ Bestandsleuchtmittelwahl::Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWi
         spalte->addWidget(o);
     }
 }
+
+void Bestandsleuchtmittelwahl::zeigen(const Bestandslampe& lampe) { optionWaehlen(*this, lampe.option); }
 
 } // namespace grobrechner

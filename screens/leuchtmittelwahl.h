@@ -5,7 +5,9 @@
 namespace grobrechner {
 
 class Formular;
+struct Bestandslampe;
 struct Kalkulationsdaten;
+struct Lampe;
 struct Lampenauswahl;
 
 // "Auswahl des Leuchtmittels nach Wattage:" (Frame4): one option per row of the
@@ -17,6 +19,9 @@ class Leuchtmittelwahl : public QGroupBox {
     Q_OBJECT
 public:
     Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdaten& daten, QWidget* eltern);
+
+    // Selects the lamp's option, without writing the record.
+    void zeigen(const Lampe& lampe);
 };
 
 // "Verwendetes Leuchtmittel:" (Frame8): the lamp types of an existing
@@ -25,6 +30,8 @@ class Bestandsleuchtmittelwahl : public QGroupBox {
     Q_OBJECT
 public:
     Bestandsleuchtmittelwahl(Kalkulationsdaten& daten, QWidget* eltern);
+
+    void zeigen(const Bestandslampe& lampe);
 };
 
 // Lamp types that may no longer be sold in the EU say so in the status bar when

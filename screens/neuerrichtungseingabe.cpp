@@ -1,5 +1,6 @@
 #include "neuerrichtungseingabe.h"
 
+#include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "errichtungskosten.h"
 #include "kalkulationsdaten.h"
@@ -32,6 +33,8 @@ QLabel* label(const char* name, const QString& text, QWidget* eltern)
     return l;
 }
 
+void setzeText(QLineEdit* feld, float wert) { feld->setText(QString::fromStdString(zahltext(wert))); }
+
 } // namespace
 
 Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umgebung, const Art& art)
@@ -44,6 +47,9 @@ Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umge
     m_ui->txtstrassenlaenge->setObjectName(QStringLiteral("txtstraßenlänge"));
     m_ui->cbolichtpunkthoehe->setObjectName(QStringLiteral("cbolichtpunkthöhe"));
     m_ui->txtgrabungslaenge->setObjectName(QStringLiteral("txtgrabungslänge"));
+    const Pfad pfad = beschreibung().pfad;
+    m_ui->txtstrassenlaenge->setMaxLength(zahlfeld(Eingabefeld::strlaenge, pfad)->zeichen);
+    m_ui->txtgrabungslaenge->setMaxLength(zahlfeld(Eingabefeld::grabungsl, pfad)->zeichen);
     Kalkulationsdaten& d = daten();
 
     m_leuchtenwahl = new Leuchtenwahl(QStringLiteral("Auswahl der gewünschten Leuchte:"), d.leuchtenart, *this, inhalt);
@@ -51,7 +57,7 @@ Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umge
     m_verteilerwahl = verteilerwahl(d.verteiler, inhalt);
     m_ui->raster->addWidget(m_verteilerwahl, zeileVerteiler, 0, 1, 3);
 
-    for (float hoehe : art.hoehen)
+    for (float hoehe : lichtpunkthoehen(pfad))
         m_ui->cbolichtpunkthoehe->addItem(QString::fromStdString(zahltext(hoehe)), hoehe);
     m_ui->cbolichtpunkthoehe->setCurrentIndex(-1);
     connect(m_ui->cbolichtpunkthoehe, &QComboBox::activated, this, &Neuerrichtungseingabe::hoeheGewaehlt);
@@ -66,15 +72,15 @@ Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umge
 
     // Keyboard order: style, street length, height, spacing, cabinet, digging,
     // then the calculate button and "zum Hauptmenü".
-    QList<QWidget*> reihe{m_leuchtenwahl->erste(), m_leuchtenwahl->zweite(), m_ui->txtstrassenlaenge,
-                          m_ui->cbolichtpunkthoehe};
+    QList<QWidget*> reihe{bezeichnungsfeld(), m_leuchtenwahl->erste(), m_leuchtenwahl->zweite(),
+                          m_ui->txtstrassenlaenge, m_ui->cbolichtpunkthoehe};
     if (txtlpabstand)
         reihe << txtlpabstand;
     reihe << m_verteilerwahl->erste() << m_verteilerwahl->zweite() << m_ui->txtgrabungslaenge << vorwaertsknopf()
           << hauptmenueknopf();
     for (qsizetype i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
-    reihe.front()->setFocus();
+    m_leuchtenwahl->erste()->setFocus();
 }
 
 Neuerrichtungseingabe::~Neuerrichtungseingabe() = default;
@@ -85,7 +91,7 @@ void Neuerrichtungseingabe::abstandszeileAnlegen()
     QGridLayout* raster = m_ui->raster;
     txtlpabstand = new QLineEdit(inhalt);
     txtlpabstand->setObjectName(QStringLiteral("txtlpabstand"));
-    txtlpabstand->setMaxLength(2);
+    txtlpabstand->setMaxLength(zahlfeld(Eingabefeld::lpabstand, beschreibung().pfad)->zeichen);
     txtlpabstand->setAccessibleName(QStringLiteral("Lichtpunktabstand in Meter"));
     QLabel* beschriftung = label("Label11", QStringLiteral("Lichtpunktabstand:"), inhalt);
     beschriftung->setBuddy(txtlpabstand);
@@ -132,10 +138,19 @@ void Neuerrichtungseingabe::erdreichAktualisieren()
         m_ui->lbldiffgrab->setText(QString::fromStdString(formatGanzzahl(*erdreich)) + QStringLiteral(" Meter"));
 }
 
-void Neuerrichtungseingabe::vorwaerts()
+void Neuerrichtungseingabe::datenZeigen()
 {
-    if (eingabenUebernehmen())
-        Pfadformular::vorwaerts();
+    Pfadformular::datenZeigen();
+    const Kalkulationsdaten& d = daten();
+    m_leuchtenwahl->zeigen(d.leuchtenart == Leuchtenart::technisch);
+    m_verteilerwahl->zeigen(d.verteiler);
+    setzeText(m_ui->txtstrassenlaenge, d.strlaenge);
+    setzeText(m_ui->txtgrabungslaenge, d.grabungsl);
+    m_ui->cbolichtpunkthoehe->setCurrentIndex(m_ui->cbolichtpunkthoehe->findData(d.lphoehe));
+    if (txtlpabstand) {
+        empfehlungAktualisieren();
+        setzeText(txtlpabstand, d.lpabstand);
+    }
 }
 
 bool Neuerrichtungseingabe::eingabenUebernehmen()
@@ -143,8 +158,10 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
     // Each entry is written as soon as it has passed, so a later failure
     // leaves the earlier ones in the record.
     Kalkulationsdaten& d = daten();
-    const std::optional<float> laenge = zahlPruefen(*this, m_ui->txtstrassenlaenge, Untergrenze::UeberNull, eingabeFehlt,
-                                                    QStringLiteral("Bitte geben Sie die Straßenlänge ein!"));
+    const Pfad pfad = beschreibung().pfad;
+    const std::optional<float> laenge =
+        zahlPruefen(*this, m_ui->txtstrassenlaenge, zahlfeld(Eingabefeld::strlaenge, pfad)->grenze, eingabeFehlt,
+                    QStringLiteral("Bitte geben Sie die Straßenlänge ein!"));
     if (!laenge)
         return false;
     d.strlaenge = *laenge;
@@ -157,7 +174,8 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
     d.lphoehe = hoehe->currentData().toFloat();
 
     if (txtlpabstand) {
-        const std::optional<float> abstand = eingabeLesen(txtlpabstand->text().toStdString(), Untergrenze::UeberNull);
+        const std::optional<float> abstand = eingabeLesen(txtlpabstand->text().toStdString(),
+                                                          zahlfeld(Eingabefeld::lpabstand, pfad)->grenze);
         if (!abstand || !m_maximum || *abstand > *m_maximum) {
             eingabeBemaengeln(*this, txtlpabstand, falscheEingabe,
                               QStringLiteral("Bitte geben Sie den korrekten Lichtpunktabstand ein!"));
@@ -166,12 +184,13 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
         d.lpabstand = *abstand;
     }
 
-    const std::optional<float> grabung = zahlPruefen(*this, m_ui->txtgrabungslaenge, Untergrenze::AbNull, eingabeFehlt,
-                                                     QStringLiteral("Bitte geben Sie die Grabungslänge ein!"));
+    const std::optional<float> grabung =
+        zahlPruefen(*this, m_ui->txtgrabungslaenge, zahlfeld(Eingabefeld::grabungsl, pfad)->grenze, eingabeFehlt,
+                    QStringLiteral("Bitte geben Sie die Grabungslänge ein!"));
     if (!grabung)
         return false;
     d.grabungsl = *grabung;
-    if (d.grabungsl > d.strlaenge) {
+    if (!grabungslaengePasst(d.grabungsl, d.strlaenge)) {
         eingabeBemaengeln(
             *this, m_ui->txtgrabungslaenge, falscheEingabe,
             QStringLiteral("Bitte geben Sie eine Grabungslänge ein, die nicht größer als die Straßenlänge ist!"));

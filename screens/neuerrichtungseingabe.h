@@ -4,7 +4,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -23,21 +22,23 @@ class Optionspaar;
 // cabinet and digging length, and on the municipal road the spacing the user
 // chooses within the recommendation for the height. Calculating checks the
 // entries in their order, writes each one into the record as soon as it has
-// passed, and moves on to the construction costs.
+// passed, and moves on to the construction costs. The heights offered and the
+// limits of the fields come from the core (eingabefelder.h).
 class Neuerrichtungseingabe : public Pfadformular {
     Q_OBJECT
 public:
     // What sets the two roads apart.
     struct Art {
-        std::vector<float> hoehen; // the mast heights offered, m
-        bool abstandWaehlbar;      // the user types the spacing
+        bool abstandWaehlbar; // the user types the spacing
     };
 
     Neuerrichtungseingabe(const QString& name, Umgebung& umgebung, const Art& art);
     ~Neuerrichtungseingabe() override;
 
+    void datenZeigen() override;
+
 protected:
-    void vorwaerts() override;
+    bool eingabenUebernehmen() override;
 
 private:
     void abstandszeileAnlegen();
@@ -45,7 +46,6 @@ private:
     // The recommendation for the height and style in the record.
     void empfehlungAktualisieren();
     void erdreichAktualisieren();
-    bool eingabenUebernehmen();
 
     std::unique_ptr<Ui::NeuerrichtungseingabeInhalt> m_ui;
     Leuchtenwahl* m_leuchtenwahl;

@@ -30,6 +30,9 @@ public:
     QRadioButton* erste() const { return m_erste; }
     QRadioButton* zweite() const { return m_zweite; }
 
+    // Selects an option as the record has it, without writing the record.
+    void zeigen(bool ersteGewaehlt);
+
 signals:
     // After the record has been written; `erste` tells which one.
     void gewaehlt(bool erste);

@@ -1,13 +1,22 @@
 #include "pfadformular.h"
 
 #include "bildschirmtexte.h"
+#include "blattzeilen.h"
+#include "csvtext.h"
+#include "dateischreiben.h"
+#include "dienste.h"
+#include "eingabefelder.h"
+#include "kalkulationsdatei.h"
 #include "knopfreihe.h"
 #include "navigation.h"
 #include "texte.h"
 
 #include <QBoxLayout>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace grobrechner {
@@ -40,28 +49,46 @@ const Zurueck zurueckJeSchritt[] = {
 
 bool istEingabe(int schritt) { return schritt == 1 || schritt == 3; }
 
+const QString kalkulationsfilter = QStringLiteral("Kalkulationen des Grobrechners (*.grob)");
+
 } // namespace
 
 Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
     : Formular(ausstattungVon(pfadbildschirm(name)), umgebung.dienste)
     , m_beschreibung(pfadbildschirm(name))
     , m_umgebung(umgebung)
+    , m_blattzeilen(new Blattzeilen(this))
 {
     const Pfadbildschirm& b = m_beschreibung;
     m_titel = rahmen().titelSetzen(QStringLiteral("Label2"), b.titel);
-    Knopfreihe* zeile = rahmen().tastenzeile();
+    m_blattzeilen->textzeile(m_titel);
+    bezeichnungAnlegen();
 
+    m_speichern = knopf("cmdspeichern", QStringLiteral("Speichern…"));
+    m_speichern->setShortcut(QKeySequence::Save);
+    setHint(m_speichern, QStringLiteral("Speichert die Kalkulation in einer Datei."));
+    connect(m_speichern, &QPushButton::clicked, this, &Pfadformular::speichern);
     if (b.istErgebnis()) {
         // What the figures rest on, read with them and printed with them.
-        rahmen().fusszeileSetzen(QStringLiteral("lbldatenbasis"),
-                                 QString::fromStdString(datenbasistext(zustand(), b.schritt)));
+        m_blattzeilen->textzeile(rahmen().fusszeileSetzen(
+            QStringLiteral("lbldatenbasis"), QString::fromStdString(datenbasistext(zustand(), b.schritt))));
         m_drucken = rahmen().druckknopf();
-        zeile->addWidget(m_drucken);
+        rahmen().tastenzeile()->addWidget(m_drucken);
+        m_knoepfe.append(m_drucken);
         if (b.druckHinweisBeiDruck)
             setPressHint(m_drucken, texte::druckenHinweis);
         else
             setHint(m_drucken, texte::druckenHinweis);
         connect(m_drucken, &QPushButton::clicked, this, &Pfadformular::drucken);
+        m_pdf = rahmen().pdfknopf();
+        rahmen().tastenzeile()->addWidget(m_pdf);
+        m_knoepfe.append(m_pdf);
+        connect(m_pdf, &QPushButton::clicked, this, &Pfadformular::alsPdfSpeichern);
+    }
+    if (b.schritt == 5) {
+        m_csv = knopf("cmdcsv", QStringLiteral("Als CSV speichern…"));
+        setHint(m_csv, QStringLiteral("Speichert das Ergebnisblatt als CSV-Datei für eine Tabellenkalkulation."));
+        connect(m_csv, &QPushButton::clicked, this, &Pfadformular::alsCsvSpeichern);
     }
     const Zurueck& z = zurueckJeSchritt[b.schritt - 1];
     if (z.text) {
@@ -85,16 +112,46 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
         setTabOrder(m_vorwaerts, m_zurueck ? m_zurueck : m_hauptmenue);
         if (m_zurueck)
             setTabOrder(m_zurueck, m_hauptmenue);
+        setTabOrder(m_hauptmenue, m_speichern);
     } else {
         // The buttons in the order they stand; Enter goes on along the path
         // (or back to the main menu from the sheet), it never prints.
-        QWidget* vorige = m_drucken;
-        for (QPushButton* k : {m_zurueck, m_hauptmenue, m_vorwaerts})
-            if (k) {
-                setTabOrder(vorige, k);
-                vorige = k;
-            }
+        for (qsizetype i = 1; i < m_knoepfe.size(); ++i)
+            setTabOrder(m_knoepfe[i - 1], m_knoepfe[i]);
         (m_vorwaerts ? m_vorwaerts : m_hauptmenue)->setFocus();
+    }
+}
+
+void Pfadformular::bezeichnungAnlegen()
+{
+    if (m_beschreibung.schritt == 1) {
+        auto* zeile = new QWidget(this);
+        auto* layout = new QHBoxLayout(zeile);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto* beschriftung = new QLabel(QStringLiteral("Bezeichnung:"), zeile);
+        beschriftung->setObjectName(QStringLiteral("Labelbezeichnung"));
+        m_bezeichnungsfeld = new QLineEdit(zeile);
+        m_bezeichnungsfeld->setObjectName(QStringLiteral("txtbezeichnung"));
+        m_bezeichnungsfeld->setMaxLength(bezeichnungZeichen);
+        m_bezeichnungsfeld->setAccessibleName(QStringLiteral("Bezeichnung der Kalkulation"));
+        m_bezeichnungsfeld->setPlaceholderText(QStringLiteral("freiwillig, z. B. „Ahornweg, 2. Bauabschnitt“"));
+        beschriftung->setBuddy(m_bezeichnungsfeld);
+        layout->addWidget(beschriftung);
+        layout->addWidget(m_bezeichnungsfeld, 1);
+        rahmen().zeileUeberInhalt(zeile);
+        // A name needs no check: it goes into the record as it is typed.
+        connect(m_bezeichnungsfeld, &QLineEdit::textChanged, this,
+                [this](const QString& text) { daten().bezeichnung = text.toStdString(); });
+    } else if (m_beschreibung.istErgebnis()) {
+        m_bezeichnung = new QLabel(QString::fromStdString(bezeichnungstext(zustand())), this);
+        m_bezeichnung->setObjectName(QStringLiteral("lblbezeichnung"));
+        m_bezeichnung->setWordWrap(true);
+        QFont fett = m_bezeichnung->font();
+        fett.setBold(true);
+        m_bezeichnung->setFont(fett);
+        m_bezeichnung->setVisible(!m_bezeichnung->text().isEmpty());
+        rahmen().zeileUeberInhalt(m_bezeichnung);
+        m_blattzeilen->textzeile(m_bezeichnung);
     }
 }
 
@@ -103,19 +160,77 @@ QPushButton* Pfadformular::knopf(const char* name, const QString& text)
     auto* k = new QPushButton(text, this);
     k->setObjectName(QString::fromUtf8(name));
     rahmen().tastenzeile()->addWidget(k);
+    m_knoepfe.append(k);
     return k;
 }
 
-void Pfadformular::vorwaerts() { navigation().vor(*this); }
+void Pfadformular::vorwaerts()
+{
+    if (eingabenUebernehmen())
+        navigation().vor(*this);
+}
+
+void Pfadformular::datenZeigen()
+{
+    if (m_bezeichnungsfeld)
+        m_bezeichnungsfeld->setText(QString::fromStdString(daten().bezeichnung));
+}
 
 void Pfadformular::drucken()
 {
-    QList<QWidget*> knoepfe;
-    for (QPushButton* k : {m_zurueck, m_hauptmenue, m_vorwaerts, m_drucken})
-        if (k)
-            knoepfe.append(k);
-    rahmen().drucken(m_beschreibung.druckzeile, knoepfe, QPageLayout::Landscape);
+    rahmen().drucken(m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape);
 }
+
+QString Pfadformular::dateiname(const QString& titel, const QString& filter, const QString& endung)
+{
+    const QString name =
+        daten().bezeichnung.empty() ? m_beschreibung.titel : QString::fromStdString(daten().bezeichnung);
+    return dienste().dateiwahl->speichern(this, titel, dateinamenvorschlag(name, endung), filter, endung);
+}
+
+void Pfadformular::gespeichert(const QString& datei, const QString& fehler)
+{
+    if (fehler.isEmpty())
+        rahmen().statusZeigen(texte::gespeichert.arg(QFileInfo(datei).fileName()));
+    else
+        dienste().meldungen->information(this, texte::nichtGespeichertTitel,
+                                         texte::nichtGespeichert.arg(QDir::toNativeSeparators(datei), fehler));
+}
+
+void Pfadformular::speichern()
+{
+    if (!eingabenUebernehmen())
+        return;
+    // An empty name: cancelled, or the window was closed meanwhile.
+    const QString datei = dateiname(QStringLiteral("Kalkulation speichern"), kalkulationsfilter,
+                                    QString::fromLatin1(kalkulationsendung));
+    if (datei.isEmpty())
+        return;
+    gespeichert(datei, kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()}));
+}
+
+void Pfadformular::alsPdfSpeichern()
+{
+    rahmen().alsPdfSpeichern({m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()},
+                              QPageLayout::Landscape, m_bezeichnung ? m_bezeichnung->text() : QString()});
+}
+
+QString Pfadformular::pdfSchreiben(const QString& datei)
+{
+    return rahmen().pdfSchreiben(datei, {m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()},
+                                         QPageLayout::Landscape, m_bezeichnung ? m_bezeichnung->text() : QString()});
+}
+
+void Pfadformular::alsCsvSpeichern()
+{
+    const QString datei =
+        dateiname(QStringLiteral("Als CSV speichern"), QStringLiteral("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
+    if (datei.isEmpty())
+        return;
+    gespeichert(datei, csvSchreiben(datei));
+}
+
+QString Pfadformular::csvSchreiben(const QString& datei) { return dateiSchreiben(datei, csvText(m_blattzeilen->texte())); }
 
 void Pfadformular::keyPressEvent(QKeyEvent* ereignis)
 {

@@ -4,12 +4,14 @@
 #include "pfadbildschirme.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace grobrechner {
 
 struct Kalkulationsdaten;
 struct Pfadzustand;
+class Blattzeilen;
 class Navigation;
 
 // What every path screen is handed: the record its inputs go into, the figures
@@ -21,13 +23,15 @@ struct Umgebung {
     Dienste& dienste;
 };
 
-// A screen of a calculation path, with the title and the row of navigation
-// buttons that its step has:
-//   input screens (steps 1 and 3)  Command4 forward, cmdback (step 3), Command1
-//   result screens (steps 2 and 4) cmdback, Command1, Command2 forward, Command3 print
-//   the result sheet (step 5)      cmdback, Command1, Command3 print
+// A screen of a calculation path, with the title and the row of buttons that
+// its step has:
+//   input screens (steps 1 and 3)  cmdspeichern, cmdback (step 3), Command1, Command4 forward
+//   result screens (steps 2 and 4) cmdspeichern, Command3 print, cmdpdf, cmdback, Command1, Command2 forward
+//   the result sheet (step 5)      cmdspeichern, Command3 print, cmdpdf, cmdcsv, cmdback, Command1
 // A result screen opens with the focus on its forward button (on the sheet on
-// "zum Hauptmenü"), so that Enter goes on along the path.
+// "zum Hauptmenü"), so that Enter goes on along the path. The first screen of a
+// path takes the calculation's name (txtbezeichnung); the result screens and
+// the sheet show it (lblbezeichnung) unless it is empty.
 class Pfadformular : public Formular {
     Q_OBJECT
 public:
@@ -44,13 +48,34 @@ public:
     QPushButton* zurueckknopf() const { return m_zurueck; }
     QPushButton* hauptmenueknopf() const { return m_hauptmenue; }
     QPushButton* druckknopf() const { return m_drucken; }
+    QLineEdit* bezeichnungsfeld() const { return m_bezeichnungsfeld; }
 
     void drucken();
+
+    // Checks the inputs as calculating does and, when they pass, saves the
+    // calculation up to this screen in a file the user chooses.
+    void speichern();
+    // The result screens: this screen as a PDF, as printed.
+    void alsPdfSpeichern();
+    QString pdfSchreiben(const QString& dateiname);
+    // The sheet: its rows as CSV.
+    void alsCsvSpeichern();
+    QString csvSchreiben(const QString& dateiname);
+
+    // Puts the record's inputs of this screen's step into its fields and
+    // choices, as if the user had made them; screens without inputs show
+    // nothing new.
+    virtual void datenZeigen();
 
 protected:
     // The forward button. Input screens check their fields first; by default
     // the screen just moves on.
     virtual void vorwaerts();
+
+    // The checks of an input screen, in their order: false at the first
+    // failure, which has been reported; what passed before stays stored.
+    // Screens without inputs have nothing to check.
+    virtual bool eingabenUebernehmen() { return true; }
 
     // Enter presses the focused button, or else the forward button of an
     // input screen; Escape presses the back button (on step 1 "zum Hauptmenü").
@@ -58,14 +83,24 @@ protected:
 
 private:
     QPushButton* knopf(const char* name, const QString& text);
+    void bezeichnungAnlegen();
+    QString dateiname(const QString& titel, const QString& filter, const QString& endung);
+    void gespeichert(const QString& datei, const QString& fehler);
 
     const Pfadbildschirm& m_beschreibung;
     Umgebung& m_umgebung;
+    Blattzeilen* m_blattzeilen;
     QLabel* m_titel = nullptr;
+    QLineEdit* m_bezeichnungsfeld = nullptr;
+    QLabel* m_bezeichnung = nullptr;
+    QPushButton* m_speichern = nullptr;
     QPushButton* m_vorwaerts = nullptr;
     QPushButton* m_zurueck = nullptr;
     QPushButton* m_hauptmenue = nullptr;
     QPushButton* m_drucken = nullptr;
+    QPushButton* m_pdf = nullptr;
+    QPushButton* m_csv = nullptr;
+    QList<QPushButton*> m_knoepfe; // the whole row, which a printout leaves off
 };
 
 } // namespace grobrechner

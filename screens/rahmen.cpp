@@ -7,13 +7,17 @@
 #include "klicksperre.h"
 #include "knopfreihe.h"
 #include "laengenwache.h"
+#include "pdfausgabe.h"
 #include "uhrzeile.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScrollArea>
@@ -230,6 +234,14 @@ QLabel* Rahmen::fusszeileSetzen(const QString& name, const QString& text)
     return zeile;
 }
 
+void Rahmen::zeileUeberInhalt(QWidget* zeile) { m_rand->insertWidget(m_rand->indexOf(m_inhalt), zeile); }
+
+void Rahmen::statusZeigen(const QString& text)
+{
+    if (m_statusleiste)
+        m_statusleiste->showMessage(text);
+}
+
 QPushButton* Rahmen::druckknopf()
 {
     if (!m_druckknopf) {
@@ -250,6 +262,21 @@ QPushButton* Rahmen::druckknopf()
         m_druckknopf->setToolTip(QStringLiteral("Drucken"));
     }
     return m_druckknopf;
+}
+
+QPushButton* Rahmen::pdfknopf()
+{
+    if (!m_pdfknopf) {
+        m_pdfknopf = new QPushButton(&m_fenster);
+        m_pdfknopf->setObjectName(QStringLiteral("cmdpdf"));
+        m_pdfknopf->setIcon(QIcon(QStringLiteral(":/bilder/pdf.svg")));
+        const int hoehe = m_pdfknopf->fontMetrics().height();
+        m_pdfknopf->setIconSize(QSize(hoehe, hoehe));
+        m_pdfknopf->setAccessibleName(QStringLiteral("Als PDF speichern"));
+        m_pdfknopf->setToolTip(QStringLiteral("Als PDF speichern…"));
+        setHint(m_pdfknopf, QStringLiteral("Speichert das aktuelle Formular als PDF-Datei."));
+    }
+    return m_pdfknopf;
 }
 
 void Rahmen::drucken(const QString& druckzeile, const QList<QWidget*>& ausblenden,
@@ -273,34 +300,74 @@ void Rahmen::drucken(const QString& druckzeile, const QList<QWidget*>& ausblende
     std::unique_ptr<Druckauftrag> auftrag = m_dienste.neuerDruckauftrag();
     if (!melde(auftrag->ausrichtungSetzen(ausrichtung)))
         return;
+    bool weiter = true;
+    ohneKnoepfe(druckzeile, ausblenden, [&] { weiter = melde(auftrag->fensterDrucken(m_fenster)); });
+    if (!weiter)
+        return;
+    melde(auftrag->abschliessen());
+}
+
+void Rahmen::ohneKnoepfe(const QString& druckzeile, const QList<QWidget*>& ausblenden,
+                         const std::function<void()>& abbilden)
+{
     if (m_statusleiste && !druckzeile.isEmpty())
         m_statusleiste->showMessage(druckzeile);
-    {
-        // The printout shows the window without its buttons; they keep their
-        // place meanwhile, so nothing else on the page moves.
-        QList<QWidget*> versteckt;
-        const auto zurueck = qScopeGuard([&] {
-            for (QWidget* w : versteckt)
-                w->show();
-        });
-        for (QWidget* w : ausblenden) {
-            if (!w || w->isHidden())
-                continue;
-            QSizePolicy politik = w->sizePolicy();
-            politik.setRetainSizeWhenHidden(true);
-            w->setSizePolicy(politik);
-            w->hide();
-            versteckt.append(w);
-        }
-        // A window smaller than its controls scrolls them; the page shows them
-        // all, so for the rendering the window takes the size they need.
-        const QSize bisher = m_fenster.size();
-        const auto groesseZurueck = qScopeGuard([&] { m_fenster.resize(bisher); });
-        m_fenster.resize(bisher.expandedTo(m_fenster.sizeHint()));
-        if (!melde(auftrag->fensterDrucken(m_fenster)))
-            return;
+    // The page shows the window without its buttons; they keep their place
+    // meanwhile, so nothing else on the page moves.
+    QList<QWidget*> versteckt;
+    const auto zurueck = qScopeGuard([&] {
+        for (QWidget* w : versteckt)
+            w->show();
+    });
+    for (QWidget* w : ausblenden) {
+        if (!w || w->isHidden())
+            continue;
+        QSizePolicy politik = w->sizePolicy();
+        politik.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(politik);
+        w->hide();
+        versteckt.append(w);
     }
-    melde(auftrag->abschliessen());
+    // A window smaller than its controls scrolls them; the page shows them
+    // all, so for the rendering the window takes the size they need.
+    const QSize bisher = m_fenster.size();
+    const auto groesseZurueck = qScopeGuard([&] { m_fenster.resize(bisher); });
+    m_fenster.resize(bisher.expandedTo(m_fenster.sizeHint()));
+    abbilden();
+}
+
+QString Rahmen::pdfSchreiben(const QString& dateiname, const Pdfbild& bild)
+{
+    QStringList fuss;
+    if (!bild.bezeichnung.isEmpty())
+        fuss << bild.bezeichnung;
+    fuss << QStringLiteral("Erstellt am %1")
+                .arg(QLocale(QLocale::German).toString(m_dienste.jetzt().date(), QStringLiteral("d. MMMM yyyy")))
+         << texte::datenstand;
+    const QString titel = bild.bezeichnung.isEmpty() ? m_fenster.windowTitle() : bild.bezeichnung;
+    QString fehler;
+    ohneKnoepfe(bild.druckzeile, bild.ausblenden, [&] {
+        fehler = fensterAlsPdf(m_fenster, dateiname, bild.ausrichtung, fuss.join(QStringLiteral("   ·   ")), titel);
+    });
+    return fehler;
+}
+
+void Rahmen::alsPdfSpeichern(const Pdfbild& bild)
+{
+    // The screen's title names the file unless the calculation has a name.
+    const auto* titel = m_fenster.findChild<QLabel*>(QStringLiteral("Label2"));
+    const QString name = !bild.bezeichnung.isEmpty() ? bild.bezeichnung : titel ? titel->text() : m_fenster.windowTitle();
+    const QString datei = m_dienste.dateiwahl->speichern(&m_fenster, QStringLiteral("Als PDF speichern"),
+                                                         dateinamenvorschlag(name, QStringLiteral("pdf")),
+                                                         QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
+    if (datei.isEmpty())
+        return;
+    const QString fehler = pdfSchreiben(datei, bild);
+    if (!fehler.isEmpty())
+        m_dienste.meldungen->information(&m_fenster, texte::nichtGespeichertTitel,
+                                         texte::nichtGespeichert.arg(QDir::toNativeSeparators(datei), fehler));
+    else
+        statusZeigen(texte::gespeichert.arg(QFileInfo(datei).fileName()));
 }
 
 void Rahmen::infoOeffnen()
@@ -311,6 +378,17 @@ void Rahmen::infoOeffnen()
     // wraps to the width and scrolls.
     platzieren(*info, m_fenster, info->size(), Lage::mittigDarueber);
     info->show();
+}
+
+QString dateinamenvorschlag(const QString& name, const QString& endung)
+{
+    QString datei;
+    for (QChar c : name)
+        datei += c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c) ? QChar('-') : c;
+    datei = datei.trimmed();
+    if (datei.isEmpty())
+        datei = QStringLiteral("Kalkulation");
+    return datei + QLatin1Char('.') + endung;
 }
 
 } // namespace grobrechner

@@ -8,6 +8,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QHBoxLayout;
 class QVBoxLayout;
 class QLabel;
@@ -23,6 +25,14 @@ class Bild;
 class KlickLabel;
 class Knopfreihe;
 class Laengenwache;
+
+// How a window goes into a PDF: like its printout, and with a footer line.
+struct Pdfbild {
+    QString druckzeile;         // the status bar's text on the page, if any
+    QList<QWidget*> ausblenden; // the buttons left off the page
+    QPageLayout::Orientation ausrichtung = QPageLayout::Landscape;
+    QString bezeichnung;        // the calculation's name; empty: none
+};
 
 // What the shared frame of one screen looks like.
 struct Ausstattung {
@@ -58,6 +68,8 @@ public:
     QLabel* fusszeileSetzen(const QString& name, const QString& text);
 
     QWidget* inhalt() const { return m_inhalt; }
+    // Puts a row of its own between the head and the screen's own controls.
+    void zeileUeberInhalt(QWidget* zeile);
     Knopfreihe* tastenzeile() const { return m_tastenzeile; }
     Dienste& dienste() const { return m_dienste; }
 
@@ -66,6 +78,11 @@ public:
 
     // The picture button Command3 with the printer symbol.
     QPushButton* druckknopf();
+    // The picture button cmdpdf, "Als PDF speichern…", that goes beside it.
+    QPushButton* pdfknopf();
+
+    // A short note in the status bar (which keeps it until the next hint).
+    void statusZeigen(const QString& text);
 
     // Asks, then prints the window on the default printer. While it renders,
     // the status bar shows the print caption (if any) and the given buttons are
@@ -73,6 +90,15 @@ public:
     // in a "Druckfehler" box (a description not twice in a row) and the routine
     // goes on with the next one; it stops if the window is closed meanwhile.
     void drucken(const QString& druckzeile, const QList<QWidget*>& ausblenden, QPageLayout::Orientation ausrichtung);
+
+    // Asks for a file and writes the window into it as an A4 PDF, as the
+    // print routine would put it on paper (print caption, buttons hidden),
+    // with a footer of the calculation's name, the date and the data basis.
+    // A file that cannot be written is reported in a box.
+    void alsPdfSpeichern(const Pdfbild& bild);
+    // The same into the given file, without asking; empty on success,
+    // otherwise what went wrong.
+    QString pdfSchreiben(const QString& dateiname, const Pdfbild& bild);
 
     void infoOeffnen();
 
@@ -83,6 +109,11 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // While `abbilden` runs, the status bar shows the print caption (if any)
+    // and the given buttons are hidden; they come back whatever happens.
+    void ohneKnoepfe(const QString& druckzeile, const QList<QWidget*>& ausblenden,
+                     const std::function<void()>& abbilden);
+
     QWidget& m_fenster;
     Dienste& m_dienste;
     QStatusBar* m_statusleiste = nullptr;
@@ -94,6 +125,11 @@ private:
     Knopfreihe* m_tastenzeile = nullptr;
     QPushButton* m_druckknopf = nullptr;
     Laengenwache* m_laengenwache = nullptr;
+    QPushButton* m_pdfknopf = nullptr;
 };
+
+// A file name from the name of a calculation or a screen: without the
+// characters that file systems refuse, with the extension appended.
+QString dateinamenvorschlag(const QString& name, const QString& endung);
 
 } // namespace grobrechner

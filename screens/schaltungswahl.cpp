@@ -20,6 +20,7 @@ const Schaltungsnamen geplanteSchaltung = {
     "Frame1", "optdämm", "optastro",
     "Frame3", "optabschaltja", "optabschaltnein", "txtabschaltungdauer", "lblabschaltungdauer",
     "Abschaltdauer in Stunden pro Tag",
+    Eingabefeld::abschaltdauer,
     "Frame2", "optsenkja", "optsenknein",
 };
 
@@ -28,6 +29,7 @@ const Schaltungsnamen bestehendeSchaltung = {
     "Frame7", "optdammb", "optastrob",
     "Frame5", "optabschaltjab", "optabschaltneinb", "txtabschaltungbdauer", "lblabschaltungbdauer",
     "Abschaltdauer des Bestands in Stunden pro Tag",
+    Eingabefeld::abschaltdauerb,
     "Frame6", "optsenkjab", "optsenkneinb",
 };
 
@@ -52,6 +54,8 @@ Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsa
                   {n.optabschaltnein, angebot.neinEmpfohlen ? QStringLiteral("Nein (empfohlen)") : nein},
                   jaNeinFeld((daten.*n.schaltung).abschaltung), false, eltern)
     , m_schaltung(daten.*n.schaltung)
+    // A duration is bounded alike on every path.
+    , m_feld(*zahlfeld(n.dauerEingabe, Pfad::Sanierung))
 {
     if (!angebot.waehlbar) {
         // Such an installation is never switched off: nothing is selected and
@@ -65,7 +69,7 @@ Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsa
         return;
     }
 
-    m_dauer = zahlenfeld(n.dauerfeld, 1, QString::fromUtf8(n.dauerBeschreibung), this);
+    m_dauer = zahlenfeld(n.dauerfeld, m_feld.zeichen, QString::fromUtf8(n.dauerBeschreibung), this);
     m_einheit = new QLabel(QStringLiteral("Stunden/Tag"), this);
     m_einheit->setObjectName(QString::fromUtf8(n.dauerlabel));
     m_einheit->setBuddy(m_dauer);
@@ -101,12 +105,24 @@ bool Abschaltungswahl::dauerUebernehmen(Formular& formular)
     // never looked at.
     if (!m_dauer || !m_schaltung.abschaltung)
         return true;
-    if (!zahlPruefen(formular, m_dauer, Untergrenze::UeberNull, QStringLiteral("Falsche Eingabe"),
+    if (!zahlPruefen(formular, m_dauer, m_feld.grenze, QStringLiteral("Falsche Eingabe"),
                      QStringLiteral("Bitte geben Sie die korrekte Abschaltdauer pro Tag ein!")))
         return false;
     // The number the text stands for, not the float it was checked as.
     m_schaltung.abschaltdauer = zahlAusText(m_dauer->text().toStdString());
     return true;
+}
+
+void Abschaltungswahl::zeigen(const Schaltung& schaltung)
+{
+    if (!m_dauer)
+        return;
+    Optionspaar::zeigen(schaltung.abschaltung);
+    m_dauer->setText(schaltung.abschaltung && schaltung.abschaltdauer
+                         ? QString::fromStdString(zahltext(static_cast<float>(*schaltung.abschaltdauer)))
+                         : QString());
+    m_dauer->setVisible(schaltung.abschaltung);
+    m_einheit->setVisible(schaltung.abschaltung);
 }
 
 Schaltungswahl::Schaltungswahl(const Schaltungsnamen& n, const Abschaltungsangebot& angebot, Kalkulationsdaten& daten,
@@ -126,6 +142,13 @@ Schaltungswahl::Schaltungswahl(const Schaltungsnamen& n, const Abschaltungsangeb
     spalte->addWidget(m_einschaltung);
     spalte->addWidget(m_abschaltung);
     spalte->addWidget(m_absenkung);
+}
+
+void Schaltungswahl::zeigen(const Schaltung& schaltung)
+{
+    m_einschaltung->zeigen(schaltung.einschaltung == Einschaltung::Daemmerungsschalter);
+    m_abschaltung->zeigen(schaltung);
+    m_absenkung->zeigen(schaltung.absenkung);
 }
 
 QList<QWidget*> Schaltungswahl::eingabefolge() const

@@ -2,6 +2,7 @@
 
 #include "optionspaar.h"
 
+#include "eingabefelder.h"
 #include "kalkulationsdaten.h"
 
 #include <QList>
@@ -31,6 +32,7 @@ struct Schaltungsnamen {
     const char* dauerfeld;
     const char* dauerlabel;
     const char* dauerBeschreibung; // accessible name of the duration field
+    Eingabefeld dauerEingabe;      // the duration's input, for the limits of its field
 
     const char* senkFrame;
     const char* optsenkja;
@@ -63,8 +65,13 @@ public:
     // which has been reported.
     bool dauerUebernehmen(Formular& formular);
 
+    // Shows the switch-off as the record has it, the duration with it,
+    // without writing the record. A frame that cannot be chosen stays empty.
+    void zeigen(const Schaltung& schaltung);
+
 private:
     Schaltung& m_schaltung;
+    Zahlfeld m_feld;
     QLineEdit* m_dauer = nullptr;
     QLabel* m_einheit = nullptr;
 };
@@ -80,6 +87,9 @@ public:
     Schaltungswahl& operator=(const Schaltungswahl&) = delete;
 
     Abschaltungswahl* abschaltung() const { return m_abschaltung; }
+
+    // Selects the record's switching, without writing the record.
+    void zeigen(const Schaltung& schaltung);
 
     // The controls in keyboard order.
     QList<QWidget*> eingabefolge() const;

@@ -30,6 +30,16 @@ inline const QString eigentumText = QStringLiteral(
     "gestattet.\n"
     "© Lumenstelle");
 
+// The data basis of every figure, as the notes and the info screen state it.
+inline const QString datenstand = QStringLiteral("Stand: April 2009");
+
+// Files.
+inline const QString nichtGespeichertTitel = QStringLiteral("Datei nicht gespeichert");
+inline const QString nichtGespeichert = QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\n%2");
+inline const QString gespeichert = QStringLiteral("Gespeichert als „%1“.");
+inline const QString nichtLesbarTitel = QStringLiteral("Datei nicht lesbar");
+inline const QString nichtLesbar = QStringLiteral("Die Datei „%1“ lässt sich nicht öffnen:\n%2");
+
 // The print routine.
 inline const QString druckenTitel = QStringLiteral("Drucken");
 inline const QString druckenFrage = QStringLiteral("Soll das Formular mit Ihrem Standarddrucker ausgedruckt werden?");

@@ -1,5 +1,7 @@
 #include "wertetabelle.h"
 
+#include "blattzeilen.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,6 +13,7 @@ namespace grobrechner {
 Wertetabelle::Wertetabelle(QWidget* eltern)
     : m_eltern(eltern)
     , m_raster(new QGridLayout(eltern))
+    , m_blattzeilen(Blattzeilen::von(eltern))
 {
     // The frame of the screen gives the margins.
     m_raster->setContentsMargins(0, 0, 0, 0);
@@ -21,6 +24,7 @@ Wertetabelle::Wertetabelle(QWidget* eltern)
 Wertetabelle::Wertetabelle(QGridLayout* raster, int spalte, Beschriftung beschriftung)
     : m_eltern(raster->parentWidget())
     , m_raster(raster)
+    , m_blattzeilen(Blattzeilen::von(m_eltern))
     , m_spalte(spalte)
     , m_beschriftung(beschriftung)
 {
@@ -39,6 +43,12 @@ QLabel* Wertetabelle::label(const char* name, const QString& text, bool fett)
     return l;
 }
 
+void Wertetabelle::eintragen(int spalte, QLabel* label)
+{
+    if (m_blattzeilen)
+        m_blattzeilen->eintragen(m_raster, m_zeile, spalte, label);
+}
+
 QLabel* Wertetabelle::zeile(const Zeile& z)
 {
     const QString beschriftung = QString::fromUtf8(z.beschriftung);
@@ -50,6 +60,7 @@ QLabel* Wertetabelle::zeile(const Zeile& z)
 QLabel* Wertetabelle::ueberschrift(const char* name, const QString& text)
 {
     QLabel* l = label(name, text, true);
+    eintragen(m_spalte, l);
     m_raster->addWidget(l, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
     return l;
 }
@@ -57,6 +68,8 @@ QLabel* Wertetabelle::ueberschrift(const char* name, const QString& text)
 QLabel* Wertetabelle::spaltenkopf(const char* name, const QString& text)
 {
     QLabel* l = label(name, text, true);
+    if (m_blattzeilen)
+        m_blattzeilen->kopf(m_raster, wertspalte(), l);
     m_raster->addWidget(l, m_zeile++, wertspalte(), 1, 2);
     return l;
 }
@@ -66,6 +79,7 @@ QLabel* Wertetabelle::beschriftungSetzen(const char* name, const QString& text, 
     if (m_beschriftung == Beschriftung::geteilt)
         return nullptr;
     QLabel* b = label(name, text, fett);
+    eintragen(m_spalte, b);
     m_raster->addWidget(b, m_zeile, m_spalte);
     return b;
 }
@@ -85,9 +99,13 @@ QLabel* Wertetabelle::zahl(const char* beschriftungName, const QString& beschrif
     }
     QLabel* wert = label(wertName, QString(), betont);
     wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    eintragen(wertspalte(), wert);
     m_raster->addWidget(wert, m_zeile, wertspalte());
-    if (einheitName)
-        m_raster->addWidget(label(einheitName, einheit, betont), m_zeile, wertspalte() + 1);
+    if (einheitName) {
+        QLabel* e = label(einheitName, einheit, betont);
+        eintragen(wertspalte() + 1, e);
+        m_raster->addWidget(e, m_zeile, wertspalte() + 1);
+    }
     ++m_zeile;
     return wert;
 }
@@ -97,6 +115,7 @@ QLabel* Wertetabelle::text(const char* beschriftungName, const QString& beschrif
     beschriftungSetzen(beschriftungName, beschriftung, false);
     QLabel* wert = label(wertName, QString(), false);
     wert->setWordWrap(true);
+    eintragen(wertspalte(), wert);
     m_raster->addWidget(wert, m_zeile, wertspalte(), 1, 2);
     ++m_zeile;
     return wert;
@@ -110,6 +129,7 @@ QList<QLabel*> Wertetabelle::texte(const char* beschriftungName, const QString& 
     QList<QLabel*> werte;
     for (const char* name : wertNamen) {
         werte.append(label(name, QString(), false));
+        eintragen(wertspalte(), werte.back());
         zelle->addWidget(werte.back());
     }
     // A few blanks apart, as one text would read.
@@ -127,6 +147,7 @@ QLabel* Wertetabelle::anmerkung(const char* name)
     QFont schraeg = notiz->font();
     schraeg.setItalic(true);
     notiz->setFont(schraeg);
+    eintragen(m_spalte, notiz);
     m_raster->addWidget(notiz, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
     return notiz;
 }

@@ -11,9 +11,12 @@ class QWidget;
 
 namespace grobrechner {
 
+class Blattzeilen;
+
 // The body of a result screen, laid out like a sheet: caption on the left,
 // figure right-aligned in its own column, unit in the next. Section headings
-// are bold, emphasised rows (totals) too.
+// are bold, emphasised rows (totals) too. Every label it lays out is entered
+// into the rows of its window (blattzeilen.h), which the exports read.
 class Wertetabelle {
 public:
     // Whose captions the rows carry: their own, or those of the table to their
@@ -69,8 +72,12 @@ private:
     QLabel* beschriftungSetzen(const char* name, const QString& text, bool fett);
     int wertspalte() const { return m_beschriftung == Beschriftung::eigene ? m_spalte + 1 : m_spalte; }
 
+    // Enters a label at a column of the current row.
+    void eintragen(int spalte, QLabel* label);
+
     QWidget* m_eltern;
     QGridLayout* m_raster;
+    Blattzeilen* m_blattzeilen;
     int m_spalte = 0;
     Beschriftung m_beschriftung = Beschriftung::eigene;
     int m_zeile = 0;

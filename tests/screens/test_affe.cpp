@@ -251,8 +251,10 @@ private:
                 continue;
             for (QLabel* l : w->findChildren<QLabel*>()) {
                 const QString name = l->objectName();
+                // The calculation's name is the user's own text.
                 if (!name.startsWith(QStringLiteral("lbl")) || name == QStringLiteral("lbluhr")
-                    || name == QStringLiteral("lblinfo") || !l->isVisibleTo(w))
+                    || name == QStringLiteral("lblinfo") || name == QStringLiteral("lblbezeichnung")
+                    || !l->isVisibleTo(w))
                     continue;
                 const QString text = l->text();
                 if (text.isEmpty() || text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)

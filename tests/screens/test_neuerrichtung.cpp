@@ -185,11 +185,12 @@ private slots:
         // Each option frame is one stop.
         QTest::newRow("Landesstraße") << Pfad::Landesstrasse
                                       << QStringList{"txtstraßenlänge", "cbolichtpunkthöhe", "Frame2",
-                                                     "txtgrabungslänge", "Command4", "Command1", "Frame1"};
+                                                     "txtgrabungslänge", "Command4", "Command1", "cmdspeichern",
+                                                     "txtbezeichnung", "Frame1"};
         QTest::newRow("Gemeindestraße") << Pfad::Gemeindestrasse
                                         << QStringList{"txtstraßenlänge", "cbolichtpunkthöhe", "txtlpabstand",
                                                        "Frame2", "txtgrabungslänge", "Command4", "Command1",
-                                                       "Frame1"};
+                                                       "cmdspeichern", "txtbezeichnung", "Frame1"};
     }
     void keyboardOrder()
     {

@@ -227,8 +227,8 @@ private slots:
 
     void keyboardOrder()
     {
-        // Count, cabinet, masts, the two buttons, style last; each option
-        // frame is one stop.
+        // Count, cabinet, masts, the two buttons, style last, then saving and
+        // the name; each option frame is one stop.
         eingabe()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(eingabe()));
         txtlp()->setFocus();
@@ -236,7 +236,8 @@ private slots:
             QWidget* w = QApplication::focusWidget();
             return qobject_cast<QRadioButton*>(w) ? w->parentWidget()->objectName() : w->objectName();
         };
-        for (const char* name : {"Frame2", "Frame3", "Command4", "Command1", "Frame1", "txtlp"}) {
+        for (const char* name :
+             {"Frame2", "Frame3", "Command4", "Command1", "Frame1", "cmdspeichern", "txtbezeichnung", "txtlp"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(stelle(), QString::fromUtf8(name));
         }

@@ -67,6 +67,29 @@ QStringList Meldungsrekorder::titel() const
     return t;
 }
 
+QString Dateiwahlrekorder::antwort()
+{
+    if (antworten.empty())
+        return {};
+    const QString name = antworten.front();
+    antworten.pop_front();
+    return name;
+}
+
+QString Dateiwahlrekorder::oeffnen(QWidget*, const QString& t, const QString&)
+{
+    titel << t;
+    return antwort();
+}
+
+QString Dateiwahlrekorder::speichern(QWidget*, const QString& t, const QString& vorschlag, const QString&,
+                                     const QString&)
+{
+    titel << t;
+    vorschlaege << vorschlag;
+    return antwort();
+}
+
 Druckrekorder::Druckrekorder(Druckprotokoll& protokoll)
     : m_protokoll(protokoll)
 {
@@ -109,6 +132,7 @@ QString Druckrekorder::abschliessen()
 Testdienste::Testdienste()
 {
     dienste.meldungen = &meldungen;
+    dienste.dateiwahl = &dateiwahl;
     dienste.neuerDruckauftrag = [this] { return std::make_unique<Druckrekorder>(druck); };
     dienste.jetzt = [this] { return zeit; };
     dienste.homepageOeffnen = [this](const QUrl& adresse) { geoeffnet.append(adresse); };

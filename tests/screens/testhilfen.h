@@ -56,6 +56,23 @@ private:
     bool aufnehmen(const Meldung& m);
 };
 
+// Answers the file dialogs with the names queued, in turn; an empty queue
+// cancels. Records the titles the dialogs were opened with and the names
+// they suggested.
+class Dateiwahlrekorder final : public Dateiwahl {
+public:
+    QString oeffnen(QWidget* eltern, const QString& titel, const QString& filter) override;
+    QString speichern(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter,
+                      const QString& endung) override;
+
+    std::deque<QString> antworten;
+    QStringList titel;
+    QStringList vorschlaege;
+
+private:
+    QString antwort();
+};
+
 // What one print job was asked to do, and what the window looked like when it
 // was rendered.
 struct Druckprotokoll {
@@ -84,6 +101,7 @@ private:
 struct Testdienste {
     Testdienste();
     Meldungsrekorder meldungen;
+    Dateiwahlrekorder dateiwahl;
     Druckprotokoll druck;
     QDateTime zeit{QDate(2026, 12, 7), QTime(9, 5, 3)};
     QList<QUrl> geoeffnet;

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+// The command line:
+//   grobrechner [DATEI.grob]             opens the calculation, if given
+//   grobrechner --pdf AUS.pdf DATEI.grob writes its result sheet as PDF and ends
+//   grobrechner --csv AUS.csv DATEI.grob writes it as CSV and ends
+//   grobrechner --help | --version
+// Messages are German; the exit code is 2 for a command line that cannot be
+// understood and 1 for a file that cannot be read or written.
+
+namespace grobrechner {
+
+struct Auftrag {
+    enum class Art { Fenster, Pdf, Csv };
+    Art art = Art::Fenster;
+    QString datei;   // the calculation to open; empty: none
+    QString ausgabe; // the file to write, for Pdf and Csv
+};
+
+// Whether the arguments ask for no window at all (an export, the help, the
+// version); such a run needs no screen. Looked at before the application
+// exists, so only roughly: the parser decides.
+bool ohneFenster(int argc, char* argv[]);
+
+// Whether there is a screen to show windows on: a platform chosen with
+// QT_QPA_PLATFORM, or an X11 or Wayland display.
+bool bildschirmDa();
+
+// Reads the arguments (with the program's name first). A task, or the exit
+// code once the help, the version or an error has been printed — also when a
+// window is asked for and there is no screen (`bildschirm`, as bildschirmDa
+// said before the application was made).
+std::variant<Auftrag, int> befehlszeileLesen(const QStringList& argumente, bool bildschirm);
+
+// Writes the result sheet of the calculation in `auftrag.datei` into
+// `auftrag.ausgabe` without showing a window. 0 when it is written, otherwise
+// 1 with the reason on stderr.
+int stapelAusfuehren(const Auftrag& auftrag);
+
+} // namespace grobrechner
