@@ -5,15 +5,21 @@
 //   - the median time from a click on a forward button to the next screen
 //     shown, over all forward steps of the three paths;
 //   - the CPU time used while the program idles 5 s with all five screens of
-//     a path loaded.
+//     a path loaded;
+//   - saving and reading a calculation, writing the renovation sheet as PDF
+//     and as CSV, and `grobrechner --pdf` as a whole process against the
+//     program's start-up.
 // Usage: grobrechner_messung <grobrechner> <minimalfenster> [starts]
 #include "anwendung.h"
 #include "beispieleingaben.h"
+#include "dateischreiben.h"
+#include "kalkulationsdatei.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,10 +42,11 @@ namespace {
 struct Start {
     double millisekunden; // process start to the line "Hauptmenü sichtbar"
     long spitzeKb;        // peak resident memory
+    double gesamt;        // process start to its end
 };
 
 // Starts a program that reports its first window, and times it.
-Start starten(const char* programm, const char* argument = nullptr)
+Start starten(const char* programm, std::vector<const char*> argumente = {})
 {
     int rohr[2];
     if (pipe(rohr) != 0)
@@ -48,11 +55,12 @@ Start starten(const char* programm, const char* argument = nullptr)
     posix_spawn_file_actions_init(&aktionen);
     posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
-    char* argumente[] = {const_cast<char*>(programm), const_cast<char*>(argument), nullptr};
+    argumente.insert(argumente.begin(), programm);
+    argumente.push_back(nullptr);
 
     const auto anfang = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, programm, &aktionen, nullptr, argumente, environ) != 0) {
+    if (posix_spawn(&pid, programm, &aktionen, nullptr, const_cast<char* const*>(argumente.data()), environ) != 0) {
         std::fprintf(stderr, "kann %s nicht starten\n", programm);
         std::exit(2);
     }
@@ -69,8 +77,13 @@ Start starten(const char* programm, const char* argument = nullptr)
     int status = 0;
     rusage verbrauch{};
     wait4(pid, &status, 0, &verbrauch);
+    const double gesamt = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count();
     posix_spawn_file_actions_destroy(&aktionen);
-    return {ms, verbrauch.ru_maxrss};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "%s endete mit einem Fehler\n", programm);
+        std::exit(2);
+    }
+    return {ms, verbrauch.ru_maxrss, gesamt};
 }
 
 double median(std::vector<double> werte)
@@ -113,7 +126,7 @@ int main(int argc, char* argv[])
     for (int i = 0; i < starts; ++i) {
         const Start g = starten(argv[1]);
         const Start m = starten(argv[2]);
-        const Start t = starten(argv[2], "--mit-text");
+        const Start t = starten(argv[2], {"--mit-text"});
         zeitG.push_back(g.millisekunden);
         zeitM.push_back(m.millisekunden);
         zeitT.push_back(t.millisekunden);
@@ -155,6 +168,32 @@ int main(int argc, char* argv[])
         QCoreApplication::processEvents();
     }
 
+    // 5: files, with the renovation's five screens loaded.
+    const auto zeitVon = [](int mal, const auto& tun) {
+        std::vector<double> zeiten;
+        for (int i = 0; i < mal; ++i) {
+            QElapsedTimer uhr;
+            uhr.start();
+            tun();
+            zeiten.push_back(double(uhr.nsecsElapsed()) / 1e6);
+        }
+        return median(zeiten);
+    };
+    QTemporaryDir ordner;
+    const QString grob = ordner.filePath(QStringLiteral("sanierung.grob"));
+    const Kalkulation sanierung{Pfad::Sanierung, 5, anwendung.daten()};
+    auto* blatt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(5));
+    const double speichern = zeitVon(50, [&] { kalkulationSpeichern(grob, sanierung); });
+    // The yardstick: QSaveFile waits until the disk holds the file.
+    const double platte = zeitVon(50, [&] { dateiSchreiben(ordner.filePath(QStringLiteral("leer")), QByteArray()); });
+    const double lesen = zeitVon(50, [&] { kalkulationLesen(grob); });
+    const double pdf = zeitVon(12, [&] { blatt->pdfSchreiben(ordner.filePath(QStringLiteral("blatt.pdf"))); });
+    const double csv = zeitVon(50, [&] { blatt->csvSchreiben(ordner.filePath(QStringLiteral("blatt.csv"))); });
+    std::vector<double> stapel;
+    const QByteArray grobPfad = grob.toLocal8Bit(), pdfPfad = ordner.filePath(QStringLiteral("aus.pdf")).toLocal8Bit();
+    for (int i = 0; i < starts; ++i)
+        stapel.push_back(starten(argv[1], {"--pdf", pdfPfad.constData(), grobPfad.constData()}).gesamt);
+
     // All five renovation screens are loaded now; the clocks of all of them tick.
     const double cpuVorher = cpuSekunden();
     QElapsedTimer wand;
@@ -174,5 +213,21 @@ int main(int argc, char* argv[])
                 sT, sG / sT);
     std::printf("| Bildschirmwechsel (Median von %zu) | %.2f ms | | | | | < 10 ms |\n", wechsel.size(), median(wechsel));
     std::printf("| CPU im Leerlauf, 5 Bildschirme, 5 s | %.3f %% | | | | | < 0,5 %% |\n", leerlauf);
+
+    // Opening a file shows its screen: the calculation read, its five screens made and the sheet shown.
+    const double oeffnen = zeitVon(12, [&] {
+        anwendung.oeffnen(grob);
+        QCoreApplication::processEvents();
+    });
+    std::printf("\n| Datei | Zeit | Ziel |\n|---|---|---|\n");
+    std::printf("| Kalkulation speichern (Median von 50) | %.2f ms | < 5 ms |\n", speichern);
+    std::printf("| zum Vergleich: leere Datei sicher schreiben (QSaveFile, Median von 50) | %.2f ms | |\n", platte);
+    std::printf("| Kalkulation lesen und prüfen (Median von 50) | %.2f ms | < 5 ms |\n", lesen);
+    std::printf("| Kalkulation öffnen bis zum gezeigten Ergebnisblatt, fünf Bildschirme (Median von 12) | %.1f ms | |\n",
+                oeffnen);
+    std::printf("| PDF des Ergebnisblatts der Sanierung (Median von 12) | %.1f ms | < 150 ms |\n", pdf);
+    std::printf("| CSV des Ergebnisblatts der Sanierung (Median von 50) | %.2f ms | < 5 ms |\n", csv);
+    std::printf("| `grobrechner --pdf` als ganzer Prozess (Median, %d Läufe) | %.1f ms = %.2f × Start | ≤ 3 × Start |\n",
+                starts, median(stapel), median(stapel) / tG);
     return 0;
 }

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QHash>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -31,9 +33,117 @@ void einstellungenAbschirmen()
             QSettings::setPath(format, bereich, ordner.path());
 }
 
+// What the second walk of a path changes after the example inputs: the other
+// keyword of every choice and other figures. A row without a text clicks an
+// option. Rows whose name a screen lacks, or has disabled (the state road
+// offers no switch-off), are passed over there.
+struct Aenderung {
+    const char* schirm; // empty: every screen that has the name
+    const char* name;
+    const char* text = nullptr;
+};
+const Aenderung aenderungen[] = {
+    {"", "optdeko"}, {"", "optvtnein"},
+    {"frmneuerrland", "cbolichtpunkthöhe", "8"},
+    {"frmneuerrgde", "cbolichtpunkthöhe", "4,5"}, {"frmneuerrgde", "txtlpabstand", "18"},
+    {"frmsan", "optmastja"}, {"frmsan", "txtlp", "2,5"},
+    {"frmbetrko_land", "Option11"}, {"frmbetrko_gde", "Option16"}, {"frmbetrko_san", "Option11"},
+    {"", "optastro"}, {"", "optabschaltja"}, {"", "txtabschaltungdauer", "4"}, {"", "optsenkja"},
+    {"", "Option27"}, {"", "txtwattageb", "125"},
+    {"", "optastrob"}, {"", "optabschaltjab"}, {"", "txtabschaltungbdauer", "3"}, {"", "optsenkjab"},
+    {"", "txtstromko", "12"},
+};
+
+// "name <tab> kind <tab> text [<tab> state…]"; empty for widgets that show no text.
+QString widgetzeile(QWidget* w, QWidget* schirm)
+{
+    // The lines are sorted whole, so even unnamed widgets keep their place whatever the order of creation.
+    QStringList felder{w->objectName().isEmpty() ? QStringLiteral("(unbenannt)") : w->objectName()};
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        felder << QStringLiteral("Label") << l->text();
+    } else if (auto* o = qobject_cast<QRadioButton*>(w)) {
+        felder << QStringLiteral("Option") << o->text()
+               << (o->isChecked() ? QStringLiteral("gewählt") : QStringLiteral("nicht gewählt"));
+    } else if (auto* k = qobject_cast<QAbstractButton*>(w)) {
+        felder << QStringLiteral("Knopf") << k->text();
+    } else if (auto* f = qobject_cast<QLineEdit*>(w)) {
+        felder << QStringLiteral("Feld") << f->text();
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        felder << QStringLiteral("Rahmen") << g->title();
+    } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+        QStringList eintraege;
+        for (int i = 0; i < c->count(); ++i)
+            eintraege << c->itemText(i);
+        felder << QStringLiteral("Liste") << c->currentText() << QStringLiteral("aus ") + eintraege.join(" | ");
+    } else if (auto* s = qobject_cast<QStatusBar*>(w)) {
+        felder << QStringLiteral("Statusleiste") << s->currentMessage();
+    } else {
+        return {};
+    }
+    if (!w->isEnabled())
+        felder << QStringLiteral("gesperrt");
+    // A hidden label keeps a text the screen still works with (the largest spacing).
+    if (!w->isVisibleTo(schirm)) {
+        if (!qobject_cast<QLabel*>(w))
+            return {};
+        felder << QStringLiteral("verborgen");
+    }
+    for (QString& feld : felder)
+        feld = einzeilig(feld);
+    return felder.join('\t');
+}
+
 } // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(einstellungenAbschirmen)
+
+QString einzeilig(QString s)
+{
+    return s.replace('\\', QLatin1String("\\\\"))
+        .replace('\n', QLatin1String("\\n"))
+        .replace('\t', QLatin1String("\\t"));
+}
+
+QStringList bildschirmzeilen(QWidget* schirm)
+{
+    QStringList zeilen;
+    for (QWidget* w : schirm->findChildren<QWidget*>())
+        if (w->window() == schirm) // not an open INFO above it
+            if (const QString z = widgetzeile(w, schirm); !z.isEmpty())
+                zeilen << z;
+    zeilen.sort();
+    return QStringList{QStringLiteral("Fenstertitel\t") + einzeilig(schirm->windowTitle())} + zeilen;
+}
+
+QSet<QString> andereEingabenMachen(QWidget* schirm)
+{
+    QSet<QString> gemacht;
+    for (const Aenderung& ae : aenderungen) {
+        if (*ae.schirm && schirm->objectName() != QString::fromUtf8(ae.schirm))
+            continue;
+        QWidget* w = finde(schirm, ae.name);
+        if (!w || !w->isEnabled())
+            continue;
+        gemacht.insert(QString::fromUtf8(ae.schirm) + QLatin1Char('/') + QString::fromUtf8(ae.name));
+        if (auto* option = qobject_cast<QRadioButton*>(w)) {
+            waehlen(option);
+        } else if (qobject_cast<QComboBox*>(w)) {
+            hoeheWaehlen(schirm, QString::fromUtf8(ae.text));
+        } else if (auto* feld = qobject_cast<QLineEdit*>(w)) {
+            feld->clear();
+            QTest::keyClicks(feld, QString::fromUtf8(ae.text));
+        }
+    }
+    return gemacht;
+}
+
+QSet<QString> alleAnderenEingaben()
+{
+    QSet<QString> alle;
+    for (const Aenderung& ae : aenderungen)
+        alle.insert(QString::fromUtf8(ae.schirm) + QLatin1Char('/') + QString::fromUtf8(ae.name));
+    return alle;
+}
 
 bool Meldungsrekorder::aufnehmen(const Meldung& m)
 {

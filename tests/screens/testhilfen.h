@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QStatusBar>
 #include <QString>
 #include <QStringList>
@@ -137,6 +138,21 @@ void hoeheWaehlen(QWidget* schritt, const QString& hoehe);
 void eingabenMachen(QWidget* schritt);
 // The forward button of a path screen, after eingabenMachen.
 void weiter(Pfadformular* schritt);
+
+// The texts of a screen, one line per widget as the text dump records them:
+// the window title, then "name <tab> kind <tab> text [<tab> state…]" sorted.
+// Widgets that show no text have no line, nor have hidden ones but labels.
+QStringList bildschirmzeilen(QWidget* schirm);
+// A text on one line: backslashes, line breaks and tabs written as \\, \n, \t.
+QString einzeilig(QString s);
+
+// After eingabenMachen: the other keyword of every choice and other figures,
+// made as the user makes them. Rows a screen lacks, or has disabled (the state
+// road offers no switch-off), are passed over. Answers the rows made, as
+// "screen/name" (no screen: a row for every screen that has the name).
+QSet<QString> andereEingabenMachen(QWidget* schirm);
+// Every row of andereEingabenMachen, so a walk can tell that it made them all.
+QSet<QString> alleAnderenEingaben();
 
 // The base of the screen tests: every test function gets a fresh program with
 // recorded services, its main menu shown.

@@ -1,0 +1,139 @@
+// The program on the command line: its exit codes and messages, and that the
+// sheet it writes without a window is the one the screens write.
+#include "kalkulationsdatei.h"
+#include "testhilfen.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace grobrechner;
+using namespace grobrechner::test;
+
+namespace {
+
+struct Lauf {
+    int code;
+    QString ausgabe; // stdout and stderr
+};
+
+Lauf starten(const QStringList& argumente, bool mitBildschirm)
+{
+    QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    if (!mitBildschirm)
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            umgebung.remove(QString::fromLatin1(name));
+    p.setProcessEnvironment(umgebung);
+    p.start(QStringLiteral(GROBRECHNER_PROGRAMM), argumente);
+    if (!p.waitForFinished(60000))
+        return {-1, QStringLiteral("hängt")};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError())};
+}
+
+// A renovation with its operating costs, and one saved before them.
+Kalkulation sanierung(int schritt)
+{
+    Kalkulation k{Pfad::Sanierung, schritt, {}};
+    k.daten.bezeichnung = "Ahornweg";
+    k.daten.anzahllp = 30;
+    eintrittswerteSetzen(k.daten, Pfad::Sanierung);
+    k.daten.strompreis = 15;
+    return k;
+}
+
+} // namespace
+
+class BefehlszeileTest : public Programmtest {
+    Q_OBJECT
+
+    QTemporaryDir ordner;
+
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("blatt.grob")), sanierung(5)), QString());
+        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("frueh.grob")), sanierung(2)), QString());
+    }
+
+    void answersWithItsExitCodeAndAGermanMessage_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<bool>("mitBildschirm");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("ausgabe");
+        QTest::addColumn<QByteArray>("dateianfang"); // of aus.*; empty: none is written
+        const QString version = QStringLiteral("Grobrechner " GROBRECHNER_VERSION "\n");
+        QTest::newRow("Hilfe") << QStringList{"--help"} << false << 0 << "--pdf <AUS.pdf>" << QByteArray();
+        QTest::newRow("Version") << QStringList{"--version"} << false << 0 << version << QByteArray();
+        QTest::newRow("unbekannte Option") << QStringList{"--drucken"} << true << 2 << "Unbekannte Option 'drucken'."
+                                           << QByteArray();
+        QTest::newRow("unbekannte Option ohne Bildschirm")
+            << QStringList{"--drucken"} << false << 2 << "Unbekannte Option 'drucken'." << QByteArray();
+        QTest::newRow("PDF ohne Namen") << QStringList{"--pdf"} << false << 2 << "Nach '--pdf' fehlt der Wert."
+                                        << QByteArray();
+        QTest::newRow("PDF ohne Kalkulation") << QStringList{"--pdf", "aus.pdf"} << false << 2
+                                              << "Zu --pdf gehört die Kalkulation" << QByteArray();
+        QTest::newRow("PDF und CSV") << QStringList{"--pdf", "aus.pdf", "--csv", "aus.csv", "blatt.grob"} << false << 2
+                                     << "nur eine von --pdf und --csv" << QByteArray();
+        QTest::newRow("zwei Kalkulationen") << QStringList{"blatt.grob", "frueh.grob"} << true << 2
+                                            << "nur eine Kalkulation" << QByteArray();
+        QTest::newRow("Fenster ohne Bildschirm")
+            << QStringList{"blatt.grob"} << false << 1 << "Es ist kein Bildschirm zu finden" << QByteArray();
+        QTest::newRow("fehlende Kalkulation") << QStringList{"--csv", "aus.csv", "fehlt.grob"} << false << 1
+                                              << "Datei nicht lesbar: Die Datei „fehlt.grob“ lässt sich nicht "
+                                                 "öffnen: Die Datei gibt es nicht."
+                                              << QByteArray();
+        QTest::newRow("vor den Betriebskosten gespeichert")
+            << QStringList{"--csv", "aus.csv", "frueh.grob"} << false << 1 << "vor den Betriebskosten gespeichert"
+            << QByteArray();
+        QTest::newRow("Ziel nicht beschreibbar") << QStringList{"--pdf", "fehlt/aus.pdf", "blatt.grob"} << false << 1
+                                                 << "wurde nicht gespeichert" << QByteArray();
+        QTest::newRow("CSV") << QStringList{"--csv", "aus.csv", "blatt.grob"} << false << 0 << QString()
+                             << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("PDF") << QStringList{"--pdf", "aus.pdf", "blatt.grob"} << false << 0 << QString()
+                             << QByteArray("%PDF");
+    }
+    void answersWithItsExitCodeAndAGermanMessage()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(bool, mitBildschirm);
+        QFETCH(int, code);
+        QFETCH(QString, ausgabe);
+        QFETCH(QByteArray, dateianfang);
+        QDir::setCurrent(ordner.path());
+        for (const QString& alt : QDir().entryList({QStringLiteral("aus.*")}))
+            QFile::remove(alt);
+        const Lauf lauf = starten(argumente, mitBildschirm);
+        QVERIFY2(lauf.ausgabe.contains(ausgabe), qPrintable(lauf.ausgabe));
+        QCOMPARE(lauf.code, code);
+        const QStringList aus = QDir().entryList({QStringLiteral("aus.*")});
+        if (dateianfang.isEmpty()) {
+            QCOMPARE(aus, QStringList());
+        } else {
+            QFile f(aus.value(0));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.readAll().startsWith(dateianfang));
+        }
+    }
+
+    void writesTheSheetTheScreensShow()
+    {
+        // The same file, once through the command line and once opened in the
+        // program and exported from its sheet.
+        const QString befehlszeile = pfad(QStringLiteral("befehlszeile.csv"));
+        QCOMPARE(starten({"--csv", befehlszeile, pfad(QStringLiteral("blatt.grob"))}, false).code, 0);
+        QVERIFY(a->oeffnen(pfad(QStringLiteral("blatt.grob"))));
+        const QString bildschirm = pfad(QStringLiteral("bildschirm.csv"));
+        QCOMPARE(schritt(5)->csvSchreiben(bildschirm), QString());
+        QFile b(befehlszeile), s(bildschirm);
+        QVERIFY(b.open(QIODevice::ReadOnly) && s.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), s.readAll());
+    }
+};
+
+QTEST_MAIN(BefehlszeileTest)
+#include "test_befehlszeile.moc"

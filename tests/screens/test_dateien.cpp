@@ -1,0 +1,291 @@
+// Saving and opening calculations through the screens, files that cannot be
+// read or written, and the PDF and CSV a screen writes.
+#include "testhilfen.h"
+#include "zahlentext.h"
+
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace grobrechner;
+using namespace grobrechner::test;
+
+namespace {
+
+const QString name = QStringLiteral("Ahornweg „Süd“; 2. Bauabschnitt");
+
+// A screen's lines without its status bar, whose note "Gespeichert als …"
+// belongs to the moment.
+QStringList ohneStatus(QStringList zeilen)
+{
+    zeilen.removeIf([](const QString& z) { return z.startsWith(QLatin1String("StatusBar2\t")); });
+    return zeilen;
+}
+
+QString programmausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<%1 %2 lief nicht: %3>").arg(programm, argumente.join(' '), p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Text without blanks and line breaks, ligatures spelt out: a label's text
+// and the same text as a PDF gives it back compare equal.
+QString verdichtet(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The rows of a CSV text as a spreadsheet reads them.
+QList<QStringList> csvZeilen(const QString& text)
+{
+    QList<QStringList> zeilen{{}};
+    QString zelle;
+    bool inAnfuehrung = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inAnfuehrung && c == '"' && text.mid(i + 1, 1) == QLatin1String("\"")) {
+            zelle += c;
+            ++i;
+        } else if (c == '"') {
+            inAnfuehrung = !inAnfuehrung;
+        } else if (!inAnfuehrung && c == ';') {
+            zeilen.back() << zelle;
+            zelle.clear();
+        } else if (!inAnfuehrung && c == '\r' && text.mid(i + 1, 1) == QLatin1String("\n")) {
+            zeilen.back() << zelle;
+            zelle.clear();
+            zeilen.append(QStringList());
+            ++i;
+        } else {
+            zelle += c;
+        }
+    }
+    zeilen.removeLast(); // after the last row's line break
+    return zeilen;
+}
+
+} // namespace
+
+class DateienTest : public Programmtest {
+    Q_OBJECT
+
+    QTemporaryDir ordner;
+
+    QString datei(const char* dateiname) const { return ordner.filePath(QString::fromUtf8(dateiname)); }
+
+    // A path up to step `ziel` with a name and the other inputs (testhilfen.h).
+    Pfadformular* ausfuellen(Pfad pfad, int ziel)
+    {
+        a->folge().starte(pfad);
+        for (int k = 1; k <= ziel; ++k) {
+            Pfadformular* s = schritt(k);
+            if (k == 1)
+                s->bezeichnungsfeld()->setText(name); // keyClicks types ASCII only
+            if (k == 1 || k == 3) {
+                eingabenMachen(s);
+                andereEingabenMachen(s);
+            }
+            if (k < ziel)
+                s->vorwaertsknopf()->click();
+        }
+        return schritt(ziel);
+    }
+
+    QStringList texteBis(int ziel) const
+    {
+        QStringList texte;
+        for (int k = 1; k <= ziel; ++k)
+            texte << QStringLiteral("== %1").arg(k) << ohneStatus(bildschirmzeilen(schritt(k)));
+        return texte;
+    }
+
+    void klicke(QWidget* fenster, const char* knopf, const QString& antwort)
+    {
+        t->dateiwahl.antworten.push_back(antwort);
+        finde<QPushButton>(fenster, knopf)->click();
+    }
+
+private slots:
+    void aSavedCalculationOpensAsItWasSaved_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<int>("ziel");
+        for (Pfad pfad : allePfade)
+            for (int ziel = 1; ziel <= 5; ++ziel)
+                QTest::addRow("%s", qPrintable(pfadbildschirm(pfad, ziel).name)) << pfad << ziel;
+    }
+    void aSavedCalculationOpensAsItWasSaved()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(int, ziel);
+        Pfadformular* s = ausfuellen(pfad, ziel);
+        const QStringList vorher = texteBis(ziel);
+        klicke(s, "cmdspeichern", datei("ahornweg.grob"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+        QCOMPARE(statustext(s), QStringLiteral("Gespeichert als „ahornweg.grob“."));
+
+        // Nothing of the calculation is left in the program…
+        s->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+        a->daten() = Kalkulationsdaten{};
+        // …and the file brings every screen of the path back.
+        klicke(a->hauptmenue(), "cmdoeffnen", datei("ahornweg.grob"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+        QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, ziel).name});
+        QCOMPARE(texteBis(ziel), vorher);
+    }
+
+    void anInputScreenChecksItsInputsBeforeSaving()
+    {
+        a->folge().starte(Pfad::Landesstrasse);
+        klicke(schritt(1), "cmdspeichern", datei("leer.grob"));
+        QCOMPARE(t->meldungen.titel(), QStringList{"Eingabe fehlt"});
+        QCOMPARE(t->meldungen.meldungen.front().text, QStringLiteral("Bitte geben Sie die Straßenlänge ein!"));
+        QCOMPARE(t->dateiwahl.titel, QStringList()); // no dialog asked for a file
+        QVERIFY(!QFile::exists(datei("leer.grob")));
+    }
+
+    void aFileThatCannotBeReadChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("inhalt");
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("kein JSON") << QByteArray("Ahornweg, 2. BA")
+                                   << "Die Datei ist keine Kalkulation des Grobrechners: Ihr Inhalt ist kein JSON.";
+        QTest::newRow("fehlt") << QByteArray() << "Die Datei gibt es nicht.";
+    }
+    void aFileThatCannotBeReadChangesNothing()
+    {
+        QFETCH(QByteArray, inhalt);
+        QFETCH(QString, grund);
+        const QString pfad = ordner.filePath(QString::fromUtf8(QTest::currentDataTag()) + QStringLiteral(".grob"));
+        if (!inhalt.isEmpty()) {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size());
+        }
+        ausfuellen(Pfad::Sanierung, 5)->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+        const Kalkulationsdaten vorher = a->daten();
+
+        klicke(a->hauptmenue(), "cmdoeffnen", pfad);
+        QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht lesbar"});
+        QCOMPARE(t->meldungen.meldungen.front().text,
+                 QStringLiteral("Die Datei „%1“ lässt sich nicht öffnen:\n%2").arg(QDir::toNativeSeparators(pfad), grund));
+        QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
+        QVERIFY(!a->folge().schritt(1));
+        QVERIFY(a->daten() == vorher);
+    }
+
+    void aFileThatCannotBeWrittenIsReported()
+    {
+        const QString pfad = datei("fehlt/ahornweg.grob");
+        klicke(ausfuellen(Pfad::Gemeindestrasse, 2), "cmdspeichern", pfad);
+        QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht gespeichert"});
+        QVERIFY2(t->meldungen.meldungen.front().text.startsWith(
+                     QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\nDort lässt sich keine Datei anlegen")
+                         .arg(QDir::toNativeSeparators(pfad))),
+                 qPrintable(t->meldungen.meldungen.front().text));
+    }
+
+    void thePdfHoldsWhatTheScreenShowsAsText_data()
+    {
+        QTest::addColumn<int>("pfad"); // -1: the info screen
+        QTest::addColumn<int>("ziel");
+        QTest::addColumn<bool>("quer");
+        QTest::newRow("Ergebnisblatt der Sanierung") << int(Pfad::Sanierung) << 5 << true;
+        QTest::newRow("Errichtungskosten der Landesstraße") << int(Pfad::Landesstrasse) << 2 << true;
+        QTest::newRow("INFO") << -1 << 0 << false;
+    }
+    void thePdfHoldsWhatTheScreenShowsAsText()
+    {
+        QFETCH(int, pfad);
+        QFETCH(int, ziel);
+        QFETCH(bool, quer);
+        QWidget* fenster = nullptr;
+        if (pfad < 0) {
+            klicken(finde(a->hauptmenue(), "lblinfo"));
+            fenster = QApplication::activeModalWidget();
+        } else {
+            fenster = ausfuellen(static_cast<Pfad>(pfad), ziel);
+        }
+        QVERIFY(fenster);
+        klicke(fenster, "cmdpdf", datei("blatt.pdf"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+
+        const QString text = verdichtet(programmausgabe(QStringLiteral("pdftotext"), {"-raw", datei("blatt.pdf"), "-"}));
+        QStringList fehlend;
+        for (QLabel* l : fenster->findChildren<QLabel*>())
+            if (l->isVisibleTo(fenster) && !l->text().isEmpty() && !text.contains(verdichtet(l->text())))
+                fehlend << l->objectName() + QStringLiteral(": ") + l->text();
+        QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join('\n')));
+        for (const QString& zeile : {QStringLiteral("Stand: April 2009"), QStringLiteral("Erstellt am 7. Dezember 2026")})
+            QVERIFY2(text.contains(verdichtet(zeile)), qPrintable(zeile));
+        QCOMPARE(text.contains(verdichtet(name)), pfad >= 0);
+
+        // Only text and lines: the list of pictures has its two heading lines and nothing else.
+        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", datei("blatt.pdf")}).count('\n'), 2);
+        const QRegularExpressionMatch seite = QRegularExpression(QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts \\(A4\\)"))
+                                                  .match(programmausgabe(QStringLiteral("pdfinfo"), {datei("blatt.pdf")}));
+        QVERIFY(seite.hasMatch());
+        QCOMPARE(seite.captured(1).toDouble() > seite.captured(2).toDouble(), quer);
+    }
+
+    void theCsvHoldsTheRowsOfTheSheet_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        for (Pfad pfad : allePfade)
+            QTest::addRow("%s", qPrintable(pfadbildschirm(pfad, 5).name)) << pfad;
+    }
+    void theCsvHoldsTheRowsOfTheSheet()
+    {
+        QFETCH(Pfad, pfad);
+        Pfadformular* blatt = ausfuellen(pfad, 5);
+        klicke(blatt, "cmdcsv", datei("blatt.csv"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+        QFile f(datei("blatt.csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray inhalt = f.readAll();
+        QVERIFY(inhalt.startsWith("\xEF\xBB\xBF"));
+        const QList<QStringList> zeilen = csvZeilen(QString::fromUtf8(inhalt.mid(3)));
+        QCOMPARE(zeilen.value(0), QStringList{blatt->titel()->text()});
+        QCOMPARE(zeilen.value(1), QStringList{name});
+
+        // Every figure and text of the sheet stands in the row of its caption,
+        // in the column of its grid.
+        int geprueft = 0;
+        for (QGridLayout* raster : blatt->findChildren<QGridLayout*>()) {
+            for (int i = 0; i < raster->count(); ++i) {
+                int zeile, spalte, hoehe, breite;
+                raster->getItemPosition(i, &zeile, &spalte, &hoehe, &breite);
+                auto* wert = qobject_cast<QLabel*>(raster->itemAt(i)->widget());
+                QLayoutItem* vorn = raster->itemAtPosition(zeile, 0);
+                auto* beschriftung = vorn ? qobject_cast<QLabel*>(vorn->widget()) : nullptr;
+                if (!wert || spalte == 0 || !beschriftung || !wert->isVisibleTo(blatt) || !beschriftung->isVisibleTo(blatt))
+                    continue;
+                // A column heading ("Abweichung" above the deviation) joins
+                // the other headings of its table in a row of their own.
+                if (breite == 2 && wert->font().bold())
+                    continue;
+                const auto ohne = ohneGruppen(wert->text().toStdString());
+                const QString erwartet = ohne ? QString::fromStdString(*ohne) : wert->text();
+                const auto it = std::find_if(zeilen.begin(), zeilen.end(),
+                                             [&](const QStringList& z) { return z.value(0) == beschriftung->text(); });
+                QVERIFY2(it != zeilen.end(), qPrintable(beschriftung->text()));
+                QCOMPARE(it->value(spalte), erwartet);
+                ++geprueft;
+            }
+        }
+        QVERIFY(geprueft > 20);
+    }
+};
+
+QTEST_MAIN(DateienTest)
+#include "test_dateien.moc"
