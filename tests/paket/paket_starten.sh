@@ -12,10 +12,16 @@ deb=$(ls "$tmp"/paket/*.deb)
 dpkg-deb -x "$deb" "$tmp/wurzel"
 id=example.lumenstelle.Grobrechner
 for datei in usr/bin/grobrechner usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-             usr/share/icons/hicolor/scalable/apps/$id.svg; do
+             usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/mime/packages/$id.xml; do
     [ -e "$tmp/wurzel/$datei" ] || { echo "fehlt im Paket: $datei"; exit 1; }
 done
 desktop-file-validate "$tmp/wurzel/usr/share/applications/$id.desktop"
+# The MIME type: shared-mime-info reads the file and gives calculation files their type.
+update-mime-database "$tmp/wurzel/usr/share/mime"
+if ! grep -q ':application/x-grobrechner:\*\.grob$' "$tmp/wurzel/usr/share/mime/globs2"; then
+    echo "shared-mime-info kennt *.grob nicht als application/x-grobrechner"
+    exit 1
+fi
 appstreamcli validate --no-net --pedantic "$tmp/wurzel/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
     || appstreamcli validate --no-net "$tmp/wurzel/usr/share/metainfo/$id.metainfo.xml"
 

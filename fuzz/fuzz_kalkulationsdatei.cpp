@@ -1,0 +1,25 @@
+// Calculation files of any content: reading never crashes, says either what
+// it read or why not, and what it accepts it writes back to the same
+// calculation — every input within the limits of its field.
+#include "kalkulationsdatei.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace grobrechner;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
+{
+    const QByteArray inhalt(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
+    const Gelesen gelesen = kalkulationAusJson(inhalt);
+    if (gelesen.kalkulation.has_value() == !gelesen.fehler.isEmpty())
+        std::abort();
+    if (!gelesen.kalkulation)
+        return 0;
+    const Gelesen wieder = kalkulationAusJson(kalkulationAlsJson(*gelesen.kalkulation));
+    if (!wieder.kalkulation || wieder.kalkulation->pfad != gelesen.kalkulation->pfad
+        || wieder.kalkulation->schritt != gelesen.kalkulation->schritt
+        || !(wieder.kalkulation->daten == gelesen.kalkulation->daten))
+        std::abort();
+    return 0;
+}
