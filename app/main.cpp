@@ -33,9 +33,10 @@ int main(int argc, char* argv[])
                    stderr);
 
     const auto aufruf = grobrechner::befehlszeileLesen(QCoreApplication::arguments(), bildschirm);
-    if (const int* ende = std::get_if<int>(&aufruf))
-        return *ende;
-    const grobrechner::Auftrag& auftrag = std::get<grobrechner::Auftrag>(aufruf);
+    const auto* gelesen = std::get_if<grobrechner::Auftrag>(&aufruf);
+    if (!gelesen)
+        return *std::get_if<int>(&aufruf);
+    const grobrechner::Auftrag& auftrag = *gelesen;
     if (auftrag.art != grobrechner::Auftrag::Art::Fenster)
         return grobrechner::stapelAusfuehren(auftrag);
 

@@ -31,18 +31,16 @@ QString dateiSchreiben(const QString& dateiname, const std::function<QString(QIO
     const bool gabEs = QFileInfo::exists(dateiname);
     QSaveFile datei(dateiname);
     QString fehler;
-    if (!datei.open(QIODevice::WriteOnly)) {
-        fehler = grund(datei.error());
-    } else if (fehler = schreiben(datei); !fehler.isEmpty() || datei.error() != QFileDevice::NoError) {
-        if (fehler.isEmpty())
-            fehler = grund(datei.error());
-        // The temporary file goes; the old one was never touched.
-        datei.cancelWriting();
-    } else if (!datei.commit()) {
-        fehler = grund(datei.error());
+    if (datei.open(QIODevice::WriteOnly)) {
+        fehler = schreiben(datei);
+        // On a failure the temporary file goes; the old one was never touched.
+        if (!fehler.isEmpty() || datei.error() != QFileDevice::NoError)
+            datei.cancelWriting();
+        if (datei.commit())
+            return {};
     }
     if (fehler.isEmpty())
-        return fehler;
+        fehler = grund(datei.error());
     return gabEs ? fehler + QStringLiteral(" Die bisherige Datei ist unverändert.") : fehler;
 }
 

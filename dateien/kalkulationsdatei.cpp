@@ -351,22 +351,22 @@ QByteArray kalkulationAlsJson(const Kalkulation& k)
     return QJsonDocument(datei).toJson(QJsonDocument::Indented);
 }
 
-Gelesen kalkulationAusJson(const QByteArray& roh)
+Gelesen kalkulationAusJson(const QByteArray& inhalt)
 {
     // An editor may have put a byte-order mark in front; it is still UTF-8.
-    const QByteArray inhalt = roh.startsWith("\xEF\xBB\xBF") ? roh.mid(3) : roh;
-    if (inhalt.trimmed().isEmpty())
+    const QByteArray ohneMarke = inhalt.startsWith("\xEF\xBB\xBF") ? inhalt.mid(3) : inhalt;
+    if (ohneMarke.trimmed().isEmpty())
         return fehler(QStringLiteral("Die Datei ist leer."));
     // A character cut in two at the very end is a cut-off file, told below.
     QStringDecoder utf8(QStringConverter::Utf8);
-    [[maybe_unused]] const QString dekodiert = utf8.decode(inhalt); // decodes only when converted
+    [[maybe_unused]] const QString dekodiert = utf8.decode(ohneMarke); // decodes only when converted
     if (utf8.hasError())
         return fehler(QStringLiteral("Die Datei ist nicht in UTF-8 geschrieben, wie der Grobrechner seine "
                                      "Kalkulationen speichert."));
     QJsonParseError e{};
-    const QJsonDocument dokument = QJsonDocument::fromJson(inhalt, &e);
+    const QJsonDocument dokument = QJsonDocument::fromJson(ohneMarke, &e);
     if (e.error != QJsonParseError::NoError)
-        return fehler(jsonFehler(inhalt, e));
+        return fehler(jsonFehler(ohneMarke, e));
     if (!dokument.isObject())
         return fehler(keineKalkulation + QStringLiteral("Ihr JSON ist anders aufgebaut."));
 

@@ -30,9 +30,9 @@ public:
 
     // A line of its own, above the tables.
     void textzeile(QLabel* label);
-    // A label in row `zeile`, column `spalte` of a table's grid. Labels in the
+    // A label in row `nummer`, column `spalte` of a table's grid. Labels in the
     // same cell read as one text, blank-separated.
-    void eintragen(const QGridLayout* raster, int zeile, int spalte, QLabel* label);
+    void eintragen(const QGridLayout* raster, int nummer, int spalte, QLabel* label);
     // A column heading: the headings of one grid form one row, before its
     // first row of figures, wherever they stand on the screen.
     void kopf(const QGridLayout* raster, int spalte, QLabel* label);

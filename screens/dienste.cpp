@@ -69,7 +69,7 @@ QString waehlen(QWidget* eltern, const QString& titel, const QString& ordner, QF
 
 QString QtDateiwahl::oeffnen(QWidget* eltern, const QString& titel, const QString& filter)
 {
-    const QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptOpen, filter, {}, {});
+    QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptOpen, filter, {}, {});
     if (!datei.isEmpty())
         m_ordner = QFileInfo(datei).absolutePath();
     return datei;
@@ -78,7 +78,7 @@ QString QtDateiwahl::oeffnen(QWidget* eltern, const QString& titel, const QStrin
 QString QtDateiwahl::speichern(QWidget* eltern, const QString& titel, const QString& vorschlag, const QString& filter,
                                const QString& endung)
 {
-    const QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptSave, filter, vorschlag, endung);
+    QString datei = waehlen(eltern, titel, m_ordner, QFileDialog::AcceptSave, filter, vorschlag, endung);
     if (!datei.isEmpty())
         m_ordner = QFileInfo(datei).absolutePath();
     return datei;
