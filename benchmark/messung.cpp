@@ -184,11 +184,17 @@ int main(int argc, char* argv[])
     const Kalkulation sanierung{Pfad::Sanierung, 5, anwendung.daten()};
     auto* blatt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(5));
     const double speichern = zeitVon(50, [&] { kalkulationSpeichern(grob, sanierung); });
-    // The yardstick: QSaveFile waits until the disk holds the file.
+    // The yardstick: QSaveFile waits until the disk holds the file. In memory
+    // (tmpfs) there is nothing to wait for, which leaves the program's own part.
     const double platte = zeitVon(50, [&] { dateiSchreiben(ordner.filePath(QStringLiteral("leer")), QByteArray()); });
+    QTemporaryDir speicher(QStringLiteral("/dev/shm/grobrechner-XXXXXX"));
+    const QString imSpeicher = speicher.isValid() ? speicher.path() : ordner.path();
+    const double speichernOhnePlatte =
+        zeitVon(50, [&] { kalkulationSpeichern(imSpeicher + QStringLiteral("/s.grob"), sanierung); });
     const double lesen = zeitVon(50, [&] { kalkulationLesen(grob); });
     const double pdf = zeitVon(12, [&] { blatt->pdfSchreiben(ordner.filePath(QStringLiteral("blatt.pdf"))); });
     const double csv = zeitVon(50, [&] { blatt->csvSchreiben(ordner.filePath(QStringLiteral("blatt.csv"))); });
+    const double csvOhnePlatte = zeitVon(50, [&] { blatt->csvSchreiben(imSpeicher + QStringLiteral("/blatt.csv")); });
     std::vector<double> stapel;
     const QByteArray grobPfad = grob.toLocal8Bit(), pdfPfad = ordner.filePath(QStringLiteral("aus.pdf")).toLocal8Bit();
     for (int i = 0; i < starts; ++i)
@@ -221,12 +227,14 @@ int main(int argc, char* argv[])
     });
     std::printf("\n| Datei | Zeit | Ziel |\n|---|---|---|\n");
     std::printf("| Kalkulation speichern (Median von 50) | %.2f ms | < 5 ms |\n", speichern);
-    std::printf("| zum Vergleich: leere Datei sicher schreiben (QSaveFile, Median von 50) | %.2f ms | |\n", platte);
+    std::printf("| … in den Arbeitsspeicher (tmpfs), ohne Warten auf die Platte | %.2f ms | |\n", speichernOhnePlatte);
+    std::printf("| zum Vergleich: leere Datei sicher auf die Platte schreiben (QSaveFile) | %.2f ms | |\n", platte);
     std::printf("| Kalkulation lesen und prüfen (Median von 50) | %.2f ms | < 5 ms |\n", lesen);
     std::printf("| Kalkulation öffnen bis zum gezeigten Ergebnisblatt, fünf Bildschirme (Median von 12) | %.1f ms | |\n",
                 oeffnen);
     std::printf("| PDF des Ergebnisblatts der Sanierung (Median von 12) | %.1f ms | < 150 ms |\n", pdf);
     std::printf("| CSV des Ergebnisblatts der Sanierung (Median von 50) | %.2f ms | < 5 ms |\n", csv);
+    std::printf("| … in den Arbeitsspeicher (tmpfs) | %.2f ms | |\n", csvOhnePlatte);
     std::printf("| `grobrechner --pdf` als ganzer Prozess (Median, %d Läufe) | %.1f ms = %.2f × Start | ≤ 3 × Start |\n",
                 starts, median(stapel), median(stapel) / tG);
     return 0;
