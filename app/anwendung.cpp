@@ -15,7 +15,8 @@ Anwendung::Anwendung(Dienste dienste)
 {
     QObject::connect(m_hauptmenue, &frmgrsbl::pfadGewaehlt, m_folge.get(), &Bildschirmfolge::starte);
     QObject::connect(m_hauptmenue, &frmgrsbl::preiseGewaehlt, m_hauptmenue, [this] { preiseOeffnen(); });
-    QObject::connect(m_hauptmenue, &frmgrsbl::dateiGewaehlt, m_hauptmenue, [this](const QString& datei) { oeffnen(datei); });
+    QObject::connect(m_hauptmenue, &frmgrsbl::dateiGewaehlt, m_hauptmenue,
+                     [this](const QString& datei) { oeffnen(datei); });
     // Closing the main menu, by "Beenden" or by its window frame, ends the program.
     QObject::connect(m_hauptmenue, &Formular::schliesst, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -25,11 +25,15 @@ void ausgeben(std::FILE* wohin, const QString& text)
 }
 
 // A message of a box as one line on stderr.
-QString einzeilig(QString text) { return QStringLiteral("grobrechner: ") + text.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n'); }
+QString einzeilig(QString text)
+{
+    return QStringLiteral("grobrechner: ") + text.replace(QLatin1Char('\n'), QLatin1Char(' ')) + QLatin1Char('\n');
+}
 
 int falscherAufruf(const QString& text)
 {
-    ausgeben(stderr, QStringLiteral("grobrechner: %1\nMit „grobrechner --help“ sehen Sie, was möglich ist.\n").arg(text));
+    ausgeben(stderr,
+             QStringLiteral("grobrechner: %1\nMit „grobrechner --help“ sehen Sie, was möglich ist.\n").arg(text));
     return 2;
 }
 

@@ -71,7 +71,8 @@ struct Wort {
 };
 const Wort<Pfad> pfadwoerter[] = {
     {Pfad::Landesstrasse, "landesstrasse"}, {Pfad::Gemeindestrasse, "gemeindestrasse"}, {Pfad::Sanierung, "sanierung"}};
-const Wort<Leuchtenart> leuchtenarten[] = {{Leuchtenart::technisch, "technisch"}, {Leuchtenart::dekorativ, "dekorativ"}};
+const Wort<Leuchtenart> leuchtenarten[] = {
+    {Leuchtenart::technisch, "technisch"}, {Leuchtenart::dekorativ, "dekorativ"}};
 const Wort<Einschaltung> einschaltungen[] = {
     {Einschaltung::Daemmerungsschalter, "daemmerungsschalter"}, {Einschaltung::Astronomisch, "astronomisch"}};
 
@@ -134,7 +135,8 @@ struct Leser {
 
     QString eintrag() const
     {
-        return QStringLiteral("„%1“ (%2)").arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung));
+        return QStringLiteral("„%1“ (%2)")
+            .arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung));
     }
     QString muss(const QString& was) const { return QStringLiteral("%1 muss %2 sein.").arg(eintrag(), was); }
 

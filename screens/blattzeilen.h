@@ -33,8 +33,9 @@ public:
     // A label in row `nummer`, column `spalte` of a table's grid. Labels in the
     // same cell read as one text, blank-separated.
     void eintragen(const QGridLayout* raster, int nummer, int spalte, QLabel* label);
-    // A column heading: the headings of one grid form one row, before its
-    // first row of figures, wherever they stand on the screen.
+    // A column heading: the headings of one grid form one row of their own,
+    // where the first of them was entered, wherever they stand on the screen
+    // ("Abweichung" stands further down, above the deviation).
     void kopf(const QGridLayout* raster, int spalte, QLabel* label);
 
     // The visible rows as texts, one cell per column up to the last filled

@@ -37,9 +37,9 @@ frmsan::frmsan(Umgebung& umgebung)
 
     // The name, the count, then the cabinet and the masts, the two buttons,
     // and the luminaire style last.
-    QWidget* reihenfolge[] = {bezeichnungsfeld(), m_ui->txtlp,          m_verteiler->erste(), m_verteiler->zweite(), m_maste->erste(),
-                              m_maste->zweite(),    vorwaertsknopf(),     hauptmenueknopf(),     m_leuchte->erste(),
-                              m_leuchte->zweite()};
+    QWidget* reihenfolge[] = {bezeichnungsfeld(),   m_ui->txtlp,       m_verteiler->erste(), m_verteiler->zweite(),
+                              m_maste->erste(),     m_maste->zweite(), vorwaertsknopf(),     hauptmenueknopf(),
+                              m_leuchte->erste(),   m_leuchte->zweite()};
     for (std::size_t i = 1; i < std::size(reihenfolge); ++i)
         setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
     m_ui->txtlp->setFocus();

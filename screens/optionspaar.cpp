@@ -26,7 +26,10 @@ Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& ers
     (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true);
 }
 
-void Optionspaar::zeigen(bool ersteGewaehlt) { (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true); }
+void Optionspaar::zeigen(bool ersteGewaehlt)
+{
+    (ersteGewaehlt ? m_erste : m_zweite)->setChecked(true);
+}
 
 Optionspaar::Schreiben jaNeinFeld(bool& feld)
 {

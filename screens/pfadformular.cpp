@@ -209,17 +209,15 @@ void Pfadformular::speichern()
     gespeichert(datei, kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()}));
 }
 
-void Pfadformular::alsPdfSpeichern()
+Pdfbild Pfadformular::pdfbild() const
 {
-    rahmen().alsPdfSpeichern({m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()},
-                              QPageLayout::Landscape, m_bezeichnung ? m_bezeichnung->text() : QString()});
+    return {m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape,
+            m_bezeichnung ? m_bezeichnung->text() : QString()};
 }
 
-QString Pfadformular::pdfSchreiben(const QString& datei)
-{
-    return rahmen().pdfSchreiben(datei, {m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()},
-                                         QPageLayout::Landscape, m_bezeichnung ? m_bezeichnung->text() : QString()});
-}
+void Pfadformular::alsPdfSpeichern() { rahmen().alsPdfSpeichern(pdfbild()); }
+
+QString Pfadformular::pdfSchreiben(const QString& datei) { return rahmen().pdfSchreiben(datei, pdfbild()); }
 
 void Pfadformular::alsCsvSpeichern()
 {
@@ -230,7 +228,10 @@ void Pfadformular::alsCsvSpeichern()
     gespeichert(datei, csvSchreiben(datei));
 }
 
-QString Pfadformular::csvSchreiben(const QString& datei) { return dateiSchreiben(datei, csvText(m_blattzeilen->texte())); }
+QString Pfadformular::csvSchreiben(const QString& datei)
+{
+    return dateiSchreiben(datei, csvText(m_blattzeilen->texte()));
+}
 
 void Pfadformular::keyPressEvent(QKeyEvent* ereignis)
 {

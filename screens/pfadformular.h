@@ -85,6 +85,8 @@ private:
     QPushButton* knopf(const char* name, const QString& text);
     void bezeichnungAnlegen();
     QString dateiname(const QString& titel, const QString& filter, const QString& endung);
+    // How this screen goes into a PDF: as printed, with the calculation's name.
+    Pdfbild pdfbild() const;
     void gespeichert(const QString& datei, const QString& fehler);
 
     const Pfadbildschirm& m_beschreibung;

@@ -356,7 +356,9 @@ void Rahmen::alsPdfSpeichern(const Pdfbild& bild)
 {
     // The screen's title names the file unless the calculation has a name.
     const auto* titel = m_fenster.findChild<QLabel*>(QStringLiteral("Label2"));
-    const QString name = !bild.bezeichnung.isEmpty() ? bild.bezeichnung : titel ? titel->text() : m_fenster.windowTitle();
+    const QString name = !bild.bezeichnung.isEmpty() ? bild.bezeichnung
+                         : titel                     ? titel->text()
+                                                     : m_fenster.windowTitle();
     const QString datei = m_dienste.dateiwahl->speichern(&m_fenster, QStringLiteral("Als PDF speichern"),
                                                          dateinamenvorschlag(name, QStringLiteral("pdf")),
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
