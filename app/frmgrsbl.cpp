@@ -2,9 +2,9 @@
 
 #include "dienste.h"
 #include "fensterlage.h"
+#include "knopfreihe.h"
 #include "ui_frmgrsbl.h"
 
-#include <QBoxLayout>
 #include <QPushButton>
 
 namespace grobrechner {

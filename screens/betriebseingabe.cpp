@@ -56,7 +56,8 @@ Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung)
 void Betriebseingabe::tastaturfolge(const QList<QWidget*>& vorn)
 {
     QList<QWidget*> reihe = vorn;
-    reihe << m_anlage->eingabefolge() << txtstromko << vorwaertsknopf();
+    reihe << m_anlage->eingabefolge() << txtstromko << vorwaertsknopf() << zurueckknopf() << hauptmenueknopf()
+          << speicherknopf();
     for (qsizetype i = 1; i < reihe.size(); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
 }

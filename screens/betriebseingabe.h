@@ -32,8 +32,8 @@ protected:
     // column 1), row 2 the price below them.
     QGridLayout* raster() const { return m_raster; }
 
-    // Keyboard order: `vorn`, then the planned installation, the price and the
-    // calculate button.
+    // Keyboard order: `vorn`, then the planned installation, the price, the
+    // calculate button and the other buttons.
     void tastaturfolge(const QList<QWidget*>& vorn);
 
 private:

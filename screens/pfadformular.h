@@ -48,6 +48,7 @@ public:
     QPushButton* zurueckknopf() const { return m_zurueck; }
     QPushButton* hauptmenueknopf() const { return m_hauptmenue; }
     QPushButton* druckknopf() const { return m_drucken; }
+    QPushButton* speicherknopf() const { return m_speichern; }
     QLineEdit* bezeichnungsfeld() const { return m_bezeichnungsfeld; }
 
     void drucken();

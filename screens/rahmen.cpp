@@ -11,6 +11,7 @@
 #include "uhrzeile.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -333,6 +334,9 @@ void Rahmen::ohneKnoepfe(const QString& druckzeile, const QList<QWidget*>& ausbl
     const QSize bisher = m_fenster.size();
     const auto groesseZurueck = qScopeGuard([&] { m_fenster.resize(bisher); });
     m_fenster.resize(bisher.expandedTo(m_fenster.sizeHint()));
+    // The layouts take the new size only when their requests are handled;
+    // until then the scroll bars would stand on the page, as pictures.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     abbilden();
 }
 

@@ -132,10 +132,10 @@ private slots:
         QTest::newRow("frmbetrko_san") << "frmbetrko_san"
                                        << QStringList{"txtwattageb", "Frame8",     "Frame7",  "Frame5",  "Frame6",
                                                       "Frame4",      "Frame1",     "Frame3",  "Frame2",  "txtstromko",
-                                                      "Command4",    "cmdback",    "Command1"};
+                                                      "Command4",    "cmdback",    "Command1", "cmdspeichern"};
         QTest::newRow("frmbetrko_gde") << "frmbetrko_gde"
-                                       << QStringList{"txtstromko", "Command4", "cmdback", "Command1", "Frame4",
-                                                      "Frame1",     "Frame3",   "Frame2"};
+                                       << QStringList{"txtstromko", "Command4", "cmdback", "Command1", "cmdspeichern",
+                                                      "Frame4",     "Frame1",   "Frame3",  "Frame2"};
     }
     void tabGoesInReadingOrderOnTheLargestScreens()
     {
