@@ -235,7 +235,7 @@ QLabel* Rahmen::fusszeileSetzen(const QString& name, const QString& text)
     return zeile;
 }
 
-void Rahmen::zeileUeberInhalt(QWidget* zeile) { m_rand->insertWidget(m_rand->indexOf(m_inhalt), zeile); }
+void Rahmen::zeileUeberInhalt(QWidget* zeile) { m_rand->insertWidget(m_rand->indexOf(m_flaeche), zeile); }
 
 void Rahmen::statusZeigen(const QString& text)
 {

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -160,6 +161,27 @@ private slots:
             QCOMPARE(t->meldungen.titel(), QStringList());
             QCOMPARE(sichtbareFenster(), QStringList{pfadbildschirm(pfad, ziel + 1).name});
         }
+    }
+
+    // The name heads the screen, above what scrolls; not below its buttons.
+    void theNameStandsAboveTheScreensContent_data()
+    {
+        QTest::addColumn<int>("ziel");
+        QTest::addColumn<QString>("feld");
+        QTest::newRow("Eingabe") << 1 << "txtbezeichnung";
+        QTest::newRow("Ergebnisblatt") << 5 << "lblbezeichnung";
+    }
+    void theNameStandsAboveTheScreensContent()
+    {
+        QFETCH(int, ziel);
+        QFETCH(QString, feld);
+        Pfadformular* s = ausfuellen(Pfad::Sanierung, ziel);
+        s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        auto* flaeche = s->findChild<QScrollArea*>();
+        QWidget* zeile = finde(s, qPrintable(feld));
+        QVERIFY(flaeche && zeile->isVisible());
+        QVERIFY(zeile->mapTo(s, QPoint(0, zeile->height())).y() <= flaeche->mapTo(s, QPoint()).y());
     }
 
     void anInputScreenChecksItsInputsBeforeSaving()
