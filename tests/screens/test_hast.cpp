@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -27,7 +28,7 @@ QWidget* sichtbarerBildschirm()
     return nullptr;
 }
 
-enum class Weg { StrgV, Kontextmenue, Tippen };
+enum class Weg { StrgV, Kontextmenue, Tippen, Ablegen };
 
 } // namespace
 
@@ -116,12 +117,14 @@ private slots:
         QTest::newRow("Lichtpunkte getippt") << S << 1 << "txtlp" << "" << Weg::Tippen << "1500" << "150" << true;
         QTest::newRow("Abschaltdauer") << S << 3 << "txtabschaltungbdauer" << "" << Weg::StrgV << "1e308" << "" << true;
         QTest::newRow("Strompreis") << L << 3 << "txtstromko" << "" << Weg::Kontextmenue << "32,5" << "" << true;
+        QTest::newRow("hineingezogen") << S << 1 << "txtlp" << "12" << Weg::Ablegen << "500" << "12" << true;
         QTest::newRow("Wattage statt der Auswahl") << S << 3 << "txtwattageb" << "7" << Weg::StrgV << "1500" << "7" << true;
         // What fits goes in as before; a spreadsheet cell's line break is dropped.
         QTest::newRow("Tabellenzelle") << L << 1 << "txtgrabungslänge" << "" << Weg::StrgV << "5\n" << "5" << false;
         QTest::newRow("Tabellenzelle Windows") << S << 3 << "txtstromko" << "" << Weg::Kontextmenue << "15\r\n" << "15" << false;
         QTest::newRow("passt genau") << S << 1 << "txtlp" << "" << Weg::StrgV << "250" << "250" << false;
         QTest::newRow("ersetzt die Auswahl") << S << 1 << "txtlp" << "999" << Weg::StrgV << "120" << "120" << false;
+        QTest::newRow("hineingezogen, passt") << S << 1 << "txtlp" << "" << Weg::Ablegen << "40" << "40" << false;
         QTest::newRow("getippt") << L << 1 << "txtstraßenlänge" << "" << Weg::Tippen << "1200" << "1200" << false;
     }
     void aFieldRefusesWhatDoesNotFitAndSaysSo()
@@ -166,6 +169,16 @@ private slots:
         case Weg::Tippen:
             QTest::keyClicks(f, eingabe);
             break;
+        case Weg::Ablegen: {
+            // Text dragged in from another program.
+            QMimeData gezogen;
+            gezogen.setText(eingabe);
+            QDragEnterEvent ankommen(f->rect().center(), Qt::CopyAction, &gezogen, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f, &ankommen);
+            QDropEvent ablegen(f->rect().center(), Qt::CopyAction, &gezogen, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(f, &ablegen);
+            break;
+        }
         }
         QCOMPARE(f->text(), nachher);
         const QString hinweis = !zuLang                 ? QStringLiteral("vorher")
