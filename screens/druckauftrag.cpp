@@ -1,15 +1,53 @@
 #include "druckauftrag.h"
 
+#include <QLibrary>
 #include <QPicture>
 #include <QWidget>
 
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace grobrechner {
 
 namespace {
+
+// The few calls into CUPS that tell whether it took a job. libcups is looked
+// up when a job ends, not linked: by then Qt's own CUPS plugin has loaded it,
+// and a program linked to it would load it and the dozen libraries it needs
+// (TLS, Kerberos, Avahi, D-Bus) at every start, for a printout most runs
+// never make.
+struct Cups {
+    decltype(&cupsGetNamedDest) getNamedDest;
+    decltype(&cupsFreeDests) freeDests;
+    decltype(&cupsLastError) lastError;
+    decltype(&cupsLastErrorString) lastErrorString;
+};
+
+const Cups* cups()
+{
+    static const std::optional<Cups> geladen = []() -> std::optional<Cups> {
+        QLibrary bibliothek(QStringLiteral("cups"), 2);
+        const auto aufruf = [&]<typename F>(F& f, const char* name) {
+            f = reinterpret_cast<F>(bibliothek.resolve(name));
+            return f != nullptr;
+        };
+        Cups c{};
+        if (aufruf(c.getNamedDest, "cupsGetNamedDest") && aufruf(c.freeDests, "cupsFreeDests")
+            && aufruf(c.lastError, "cupsLastError") && aufruf(c.lastErrorString, "cupsLastErrorString"))
+            return c;
+        return std::nullopt;
+    }();
+    return geladen ? &*geladen : nullptr;
+}
+
+} // namespace
+
+bool cupsZurHand() { return cups() != nullptr; }
+
+namespace {
+
 const QString keinDrucker = QStringLiteral(
     "Es ist kein Standarddrucker eingerichtet. Bitte richten Sie in den Einstellungen Ihres Systems "
     "einen Drucker ein und versuchen Sie es erneut.");
@@ -82,10 +120,12 @@ QString QtDruckauftrag::abschliessen()
     // answer to the last request of this thread: asking for the printer first
     // makes sure the answer read afterwards is the job's own.
     const QString name = m_drucker ? m_drucker->printerName() : QString();
-    const bool ueberCups = m_drucker && m_drucker->outputFormat() == QPrinter::NativeFormat
-        && m_drucker->outputFileName().isEmpty() && m_maler.isActive();
+    const Cups* ueberCups = m_drucker && m_drucker->outputFormat() == QPrinter::NativeFormat
+            && m_drucker->outputFileName().isEmpty() && m_maler.isActive()
+        ? cups()
+        : nullptr;
     if (ueberCups)
-        cupsFreeDests(1, cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(), nullptr));
+        ueberCups->freeDests(1, ueberCups->getNamedDest(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(), nullptr));
     if (!m_drucker)
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil kein Drucker "
                               "bereitsteht. Mit „Als PDF speichern“ können Sie das Formular stattdessen als "
@@ -95,10 +135,10 @@ QString QtDruckauftrag::abschliessen()
                               "Drucker gesendet wurde.");
     if (!m_maler.end())
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden.");
-    if (ueberCups && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    if (ueberCups && ueberCups->lastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
         return QStringLiteral("Der Drucker „%1“ hat den Druckauftrag nicht angenommen (%2). Bitte prüfen Sie in "
                               "den Einstellungen Ihres Systems, ob er Aufträge annimmt.")
-            .arg(name, QString::fromUtf8(cupsLastErrorString()));
+            .arg(name, QString::fromUtf8(ueberCups->lastErrorString()));
     return {};
 }
 

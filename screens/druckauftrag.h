@@ -14,6 +14,10 @@ namespace grobrechner {
 // fit and keeping its proportions, as vector graphics with real text.
 void fensterZeichnen(QPainter& maler, QWidget& fenster, const QRectF& ziel);
 
+// Whether the calls that learn if CUPS took a job are at hand (libcups 2 is
+// installed wherever Qt prints through CUPS).
+bool cupsZurHand();
+
 // A print job on a QPrinter: the window is rendered as vector graphics into
 // the page, scaled to fit and keeping its proportions.
 class QtDruckauftrag final : public Druckauftrag {

@@ -288,6 +288,9 @@ private slots:
         blatt->hauptmenueknopf()->click();
     }
 
+    // Looked up, not linked: a misspelt call or library would silently drop the check.
+    void theCallsThatAskCupsAboutAJobAreFound() { QVERIFY(cupsZurHand()); }
+
     void printingIntoAPdfFileProducesAPage()
     {
         QTemporaryDir ordner;
