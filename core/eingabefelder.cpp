@@ -100,4 +100,21 @@ std::vector<float> lichtpunkthoehen(Pfad pfad)
 
 bool grabungslaengePasst(float grabungsl, float strlaenge) { return grabungsl <= strlaenge; }
 
+std::string bezeichnungEinzeilig(std::string_view name)
+{
+    std::string zeile;
+    zeile.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c == '\r' && i + 1 < name.size() && name[i + 1] == '\n')
+            continue; // the blank comes with the line feed
+        // C1 controls (U+0080 to U+009F) are C2 80 to C2 9F in UTF-8.
+        const bool c1 = c == 0xC2 && i + 1 < name.size() && (static_cast<unsigned char>(name[i + 1]) & 0xE0) == 0x80;
+        if (c1)
+            ++i;
+        zeile += c < 0x20 || c == 0x7F || c1 ? ' ' : name[i];
+    }
+    return zeile;
+}
+
 } // namespace grobrechner

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -99,6 +100,12 @@ void uebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Einga
 
 // The longest name of a calculation, in characters as a text field counts them.
 inline constexpr int bezeichnungZeichen = 80;
+
+// A calculation's name on one line: tabs, line breaks and the other control
+// characters that a table cell or a document pasted into the field brings
+// along become one blank each (a CR LF pair one blank). A file holds only
+// names of this form. `name` is UTF-8.
+std::string bezeichnungEinzeilig(std::string_view name);
 
 // A typed number of an input screen: how many characters its field takes and
 // the bound its number must lie above.

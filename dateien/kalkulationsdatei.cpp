@@ -176,7 +176,7 @@ struct Leser {
         const QString s = json.toString();
         if (s.size() > bezeichnungZeichen)
             return QStringLiteral("%1 ist länger als %2 Zeichen.").arg(eintrag()).arg(bezeichnungZeichen);
-        if (std::any_of(s.begin(), s.end(), [](QChar c) { return c.category() == QChar::Other_Control; }))
+        if (s.toStdString() != bezeichnungEinzeilig(s.toStdString()))
             return QStringLiteral("%1 enthält einen Zeilenumbruch oder ein Steuerzeichen.").arg(eintrag());
         *w = s.toStdString();
         return {};

@@ -139,9 +139,18 @@ void Pfadformular::bezeichnungAnlegen()
         layout->addWidget(beschriftung);
         layout->addWidget(m_bezeichnungsfeld, 1);
         rahmen().zeileUeberInhalt(zeile);
-        // A name needs no check: it goes into the record as it is typed.
-        connect(m_bezeichnungsfeld, &QLineEdit::textChanged, this,
-                [this](const QString& text) { daten().bezeichnung = text.toStdString(); });
+        // A name needs no check: it goes into the record as it is typed, on
+        // one line, however it was pasted.
+        connect(m_bezeichnungsfeld, &QLineEdit::textChanged, this, [this](const QString& text) {
+            const std::string zeile = bezeichnungEinzeilig(text.toStdString());
+            if (zeile != text.toStdString()) {
+                const int stelle = m_bezeichnungsfeld->cursorPosition();
+                m_bezeichnungsfeld->setText(QString::fromStdString(zeile)); // comes back here
+                m_bezeichnungsfeld->setCursorPosition(stelle);
+                return;
+            }
+            daten().bezeichnung = zeile;
+        });
     } else if (m_beschreibung.istErgebnis()) {
         m_bezeichnung = new QLabel(QString::fromStdString(bezeichnungstext(zustand())), this);
         m_bezeichnung->setObjectName(QStringLiteral("lblbezeichnung"));

@@ -169,3 +169,19 @@ TEST(Eingabefelder, ANumberPassesAsItsFieldWouldTakeIt)
     }
     EXPECT_FALSE(zahlfeld(Eingabefeld::lphoehe, Pfad::Landesstrasse).has_value()) << "chosen from a list";
 }
+
+TEST(Eingabefelder, ANamePastedFromATableStaysOnOneLine)
+{
+    const struct {
+        const char* eingabe;
+        const char* zeile;
+    } faelle[] = {
+        {"Ahornweg\t2. BA", "Ahornweg 2. BA"},
+        {"Ahornweg\r\nSüd", "Ahornweg Süd"},
+        {"Ahornweg\n\nSüd\r", "Ahornweg  Süd "},
+        {"Ahornweg\xC2\x85Süd", "Ahornweg Süd"},                 // NEL, a C1 control
+        {"Ahornweg\xC2\xA0Süd „Nord“", "Ahornweg\xC2\xA0Süd „Nord“"}, // no-break space and quotes stay
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(bezeichnungEinzeilig(f.eingabe), f.zeile) << f.eingabe;
+}

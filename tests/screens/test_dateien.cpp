@@ -184,6 +184,23 @@ private slots:
         QVERIFY(zeile->mapTo(s, QPoint(0, zeile->height())).y() <= flaeche->mapTo(s, QPoint()).y());
     }
 
+    // A name pasted from a table cell brings a tab or a line break along;
+    // the file it is saved in opens again.
+    void aNamePastedOverSeveralLinesIsSavedOnOne()
+    {
+        a->folge().starte(Pfad::Sanierung);
+        Pfadformular* s = schritt(1);
+        eingabenMachen(s);
+        s->bezeichnungsfeld()->setText(QStringLiteral("Ahornweg\t2. BA\nSüd"));
+        QCOMPARE(s->bezeichnungsfeld()->text(), QStringLiteral("Ahornweg 2. BA Süd"));
+        klicke(s, "cmdspeichern", datei("zeilen.grob"));
+        s->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+        klicke(a->hauptmenue(), "cmdoeffnen", datei("zeilen.grob"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+        QCOMPARE(a->daten().bezeichnung, std::string("Ahornweg 2. BA Süd"));
+    }
+
     void anInputScreenChecksItsInputsBeforeSaving()
     {
         a->folge().starte(Pfad::Landesstrasse);
