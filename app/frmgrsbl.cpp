@@ -93,12 +93,9 @@ frmgrsbl::frmgrsbl(Dienste& dienste)
     connect(m_ui->cmdpreise, &QPushButton::clicked, this, &frmgrsbl::preiseGewaehlt);
     connect(m_ui->Command4, &QPushButton::clicked, this, &frmgrsbl::beenden);
 
-    auto* oeffnen = new QPushButton(QStringLiteral("Öffnen…"), this);
-    oeffnen->setObjectName(QStringLiteral("cmdoeffnen"));
-    oeffnen->setShortcut(QKeySequence::Open);
-    setHint(oeffnen, QStringLiteral("Öffnet eine gespeicherte Kalkulation."));
-    rahmen().tastenzeile()->addWidget(oeffnen);
-    connect(oeffnen, &QPushButton::clicked, this, &frmgrsbl::oeffnen);
+    m_ui->cmdoeffnen->setShortcut(QKeySequence::Open);
+    setHint(m_ui->cmdoeffnen, QStringLiteral("Öffnet eine gespeicherte Kalkulation."));
+    connect(m_ui->cmdoeffnen, &QPushButton::clicked, this, &frmgrsbl::oeffnen);
     resize(hoechstens(QSize(960, 600), *this));
 }
 
