@@ -31,4 +31,16 @@ void Uhrzeile::ticken()
     m_timer.start(1001 - jetzt.time().msec());
 }
 
+void Uhrzeile::showEvent(QShowEvent* ereignis)
+{
+    QLabel::showEvent(ereignis);
+    ticken();
+}
+
+void Uhrzeile::hideEvent(QHideEvent* ereignis)
+{
+    QLabel::hideEvent(ereignis);
+    m_timer.stop();
+}
+
 } // namespace grobrechner

@@ -14,7 +14,8 @@ QString uhrzeilentext(const QDateTime& zeitpunkt);
 
 // The clock line lbluhr with its timer tmruhr. Instead of polling, the timer
 // is armed for the next full second after every tick, so an idle screen wakes
-// once a second and the seconds still change on time.
+// once a second and the seconds still change on time. A hidden screen's clock
+// rests; shown again, it is right at once.
 class Uhrzeile : public QLabel {
     Q_OBJECT
 public:
@@ -22,6 +23,10 @@ public:
 
     // Shows the current time and arms the timer for the next full second.
     void ticken();
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void hideEvent(QHideEvent* ereignis) override;
 
 private:
     std::function<QDateTime()> m_jetzt;

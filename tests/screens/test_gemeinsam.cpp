@@ -54,6 +54,22 @@ private slots:
         QCOMPARE(timer->interval(), 751);
     }
 
+    // Of a path's five screens one is seen: only its clock wakes the program.
+    void aHiddenScreensClockRestsAndIsRightWhenShownAgain()
+    {
+        QWidget* menue = a->hauptmenue();
+        auto* uhr = finde<Uhrzeile>(menue, "lbluhr");
+        auto* timer = uhr->findChild<QTimer*>(QStringLiteral("tmruhr"));
+        menue->show();
+        QVERIFY(timer->isActive());
+        menue->hide();
+        QVERIFY(!timer->isActive());
+        t->zeit = QDateTime(QDate(2026, 12, 7), QTime(9, 7, 0));
+        menue->show();
+        QVERIFY(timer->isActive());
+        QCOMPARE(uhr->text(), QStringLiteral("Montag, 07. Dezember 2026   09:07:00   "));
+    }
+
     void everyScreenHasTheCommonElements()
     {
         QList<QWidget*> screens{a->hauptmenue()};
