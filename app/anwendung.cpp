@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace grobrechner {
 
@@ -30,7 +31,7 @@ bool Anwendung::oeffnen(const QString& datei)
         return false;
     }
     const Kalkulation& k = *gelesen.kalkulation;
-    m_folge->oeffnen(k.pfad, k.daten, k.schritt);
+    m_folge->oeffnen(k.pfad, k.daten, k.schritt, QFileInfo(datei).absoluteFilePath());
     return true;
 }
 

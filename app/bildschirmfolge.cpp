@@ -11,7 +11,7 @@ namespace grobrechner {
 
 Bildschirmfolge::Bildschirmfolge(Kalkulationsdaten& daten, Dienste& dienste, QWidget& hauptmenue)
     : m_daten(daten)
-    , m_umgebung{daten, m_zustand, *this, dienste}
+    , m_umgebung{daten, m_zustand, *this, dienste, {}}
     , m_hauptmenue(hauptmenue)
 {
 }
@@ -28,6 +28,7 @@ void Bildschirmfolge::starte(Pfad pfad)
     m_pfad = pfad;
     m_zustand = Pfadzustand{pfad};
     m_preise = preiseinstellungen::lesen();
+    m_umgebung.datei.clear();
     Pfadformular* eingabe = erzeuge(1);
     zeige(*eingabe, m_hauptmenue);
     m_hauptmenue.hide();
@@ -39,6 +40,7 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
     schliesseAlle();
     m_pfad = pfad;
     m_zustand = Pfadzustand{pfad};
+    m_umgebung.datei.clear();
     // A file keeps inputs only: its figures come from the prices set now.
     m_preise = preiseinstellungen::lesen();
     const auto uebernehmeSchritt = [&](int schritt) {
@@ -64,9 +66,11 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
     return schritt;
 }
 
-void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt)
+void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei)
 {
-    zeige(*aufbauen(pfad, eingaben, schritt), m_hauptmenue);
+    Pfadformular* zuletzt = aufbauen(pfad, eingaben, schritt);
+    m_umgebung.datei = datei;
+    zeige(*zuletzt, m_hauptmenue);
     m_hauptmenue.hide();
 }
 

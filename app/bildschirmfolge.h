@@ -43,8 +43,9 @@ public:
     // operating step starts from the saved inputs instead of its entry values.
     // Whatever path was open is closed first. Answers the screen of step `bis`.
     Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis);
-    // As aufbauen, and shows step `schritt` where the main menu stood.
-    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt);
+    // As aufbauen, and shows step `schritt` where the main menu stood;
+    // saving offers `datei`, the file it came from.
+    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei);
 
     void vor(QWidget& von) override;
     void zurueck(QWidget& von) override;

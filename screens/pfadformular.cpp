@@ -211,11 +211,18 @@ void Pfadformular::speichern()
     if (!eingabenUebernehmen())
         return;
     // An empty name: cancelled, or the window was closed meanwhile.
-    const QString datei = dateiname(QStringLiteral("Kalkulation speichern"), kalkulationsfilter,
-                                    QString::fromLatin1(kalkulationsendung));
+    const QString endung = QString::fromLatin1(kalkulationsendung);
+    const QString datei =
+        m_umgebung.datei.isEmpty()
+            ? dateiname(QStringLiteral("Kalkulation speichern"), kalkulationsfilter, endung)
+            : dienste().dateiwahl->speichern(this, QStringLiteral("Kalkulation speichern"), m_umgebung.datei,
+                                             kalkulationsfilter, endung);
     if (datei.isEmpty())
         return;
-    gespeichert(datei, kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()}));
+    const QString fehler = kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()});
+    if (fehler.isEmpty())
+        m_umgebung.datei = datei;
+    gespeichert(datei, fehler);
 }
 
 Pdfbild Pfadformular::pdfbild() const

@@ -21,6 +21,9 @@ struct Umgebung {
     const Pfadzustand& zustand;
     Navigation& navigation;
     Dienste& dienste;
+    // The file the calculation was opened from or last saved to; empty for
+    // one begun in the program. "Speichern…" offers it.
+    QString datei;
 };
 
 // A screen of a calculation path, with the title and the row of buttons that

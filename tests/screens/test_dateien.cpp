@@ -201,6 +201,24 @@ private slots:
         QCOMPARE(a->daten().bezeichnung, std::string("Ahornweg 2. BA Süd"));
     }
 
+    // Saved once or opened, a calculation is saved again where it came from.
+    void savingAgainOffersTheFileOfTheCalculation()
+    {
+        Pfadformular* s = ausfuellen(Pfad::Gemeindestrasse, 2);
+        klicke(s, "cmdspeichern", datei("gemeinde.grob"));
+        klicke(s, "cmdspeichern", QString());
+        QCOMPARE(t->dateiwahl.vorschlaege, (QStringList{name + ".grob", datei("gemeinde.grob")}));
+        s->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+
+        klicke(ausfuellen(Pfad::Gemeindestrasse, 1), "cmdspeichern", QString()); // a new one has no file yet
+        schritt(1)->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+        klicke(a->hauptmenue(), "cmdoeffnen", datei("gemeinde.grob"));
+        klicke(schritt(2), "cmdspeichern", QString());
+        QCOMPARE(t->dateiwahl.vorschlaege.mid(2), (QStringList{name + ".grob", datei("gemeinde.grob")}));
+    }
+
     void anInputScreenChecksItsInputsBeforeSaving()
     {
         a->folge().starte(Pfad::Landesstrasse);
