@@ -190,11 +190,13 @@ void Pfadformular::drucken()
     rahmen().drucken(m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape);
 }
 
-QString Pfadformular::dateiname(const QString& titel, const QString& filter, const QString& endung)
+QString Pfadformular::dateiname(const QString& titel, const QString& filter, const QString& endung,
+                                const QString& bisher)
 {
     const QString name =
         daten().bezeichnung.empty() ? m_beschreibung.titel : QString::fromStdString(daten().bezeichnung);
-    return dienste().dateiwahl->speichern(this, titel, dateinamenvorschlag(name, endung), filter, endung);
+    const QString vorschlag = bisher.isEmpty() ? dateinamenvorschlag(name, endung) : bisher;
+    return dienste().dateiwahl->speichern(this, titel, vorschlag, filter, endung);
 }
 
 void Pfadformular::gespeichert(const QString& datei, const QString& fehler)
@@ -211,12 +213,8 @@ void Pfadformular::speichern()
     if (!eingabenUebernehmen())
         return;
     // An empty name: cancelled, or the window was closed meanwhile.
-    const QString endung = QString::fromLatin1(kalkulationsendung);
-    const QString datei =
-        m_umgebung.datei.isEmpty()
-            ? dateiname(QStringLiteral("Kalkulation speichern"), kalkulationsfilter, endung)
-            : dienste().dateiwahl->speichern(this, QStringLiteral("Kalkulation speichern"), m_umgebung.datei,
-                                             kalkulationsfilter, endung);
+    const QString datei = dateiname(QStringLiteral("Kalkulation speichern"), kalkulationsfilter,
+                                    QString::fromLatin1(kalkulationsendung), m_umgebung.datei);
     if (datei.isEmpty())
         return;
     const QString fehler = kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()});

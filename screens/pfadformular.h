@@ -88,7 +88,10 @@ protected:
 private:
     QPushButton* knopf(const char* name, const QString& text);
     void bezeichnungAnlegen();
-    QString dateiname(const QString& titel, const QString& filter, const QString& endung);
+    // A file to write, from the save dialog: it offers `bisher`, or else a
+    // name made of the calculation's name or the screen's title.
+    QString dateiname(const QString& titel, const QString& filter, const QString& endung,
+                      const QString& bisher = {});
     // How this screen goes into a PDF: as printed, with the calculation's name.
     Pdfbild pdfbild() const;
     void gespeichert(const QString& datei, const QString& fehler);
