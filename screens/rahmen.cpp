@@ -75,6 +75,28 @@ QStatusBar* neueStatusleiste(QWidget& fenster, bool gewuenscht)
     leiste->setSizeGripEnabled(false);
     return leiste;
 }
+
+// A button that shows one of our pictures, as high as the captions of the
+// other buttons so the row stays even. Without Qt's SVG plugins the picture
+// cannot be drawn and the button would be an empty square: it then reads `name`.
+QPushButton* bildknopf(QWidget& fenster, const QString& objektname, const QString& bild, const QString& name,
+                       const QString& tipp)
+{
+    auto* knopf = new QPushButton(&fenster);
+    knopf->setObjectName(objektname);
+    const int hoehe = knopf->fontMetrics().height();
+    const QIcon symbol(QStringLiteral(":/bilder/%1.svg").arg(bild));
+    if (symbol.pixmap(QSize(hoehe, hoehe)).isNull()) {
+        knopf->setText(name);
+    } else {
+        knopf->setIcon(symbol);
+        knopf->setIconSize(QSize(hoehe, hoehe));
+    }
+    knopf->setAccessibleName(name);
+    knopf->setToolTip(tipp);
+    return knopf;
+}
+
 } // namespace
 
 Rahmen::Rahmen(QWidget& fenster, const Ausstattung& a, Dienste& dienste)
@@ -245,36 +267,17 @@ void Rahmen::statusZeigen(const QString& text)
 
 QPushButton* Rahmen::druckknopf()
 {
-    if (!m_druckknopf) {
-        m_druckknopf = new QPushButton(&m_fenster);
-        m_druckknopf->setObjectName(QStringLiteral("Command3"));
-        // As high as the captions of the other buttons, so the row stays even.
-        const int hoehe = m_druckknopf->fontMetrics().height();
-        const QIcon symbol(QStringLiteral(":/bilder/drucker.svg"));
-        if (symbol.pixmap(QSize(hoehe, hoehe)).isNull()) {
-            // Without Qt's SVG plugins the symbol cannot be drawn and the
-            // button would be an empty square.
-            m_druckknopf->setText(QStringLiteral("Drucken"));
-        } else {
-            m_druckknopf->setIcon(symbol);
-            m_druckknopf->setIconSize(QSize(hoehe, hoehe));
-        }
-        m_druckknopf->setAccessibleName(QStringLiteral("Drucken"));
-        m_druckknopf->setToolTip(QStringLiteral("Drucken"));
-    }
+    if (!m_druckknopf)
+        m_druckknopf = bildknopf(m_fenster, QStringLiteral("Command3"), QStringLiteral("drucker"),
+                                 QStringLiteral("Drucken"), QStringLiteral("Drucken"));
     return m_druckknopf;
 }
 
 QPushButton* Rahmen::pdfknopf()
 {
     if (!m_pdfknopf) {
-        m_pdfknopf = new QPushButton(&m_fenster);
-        m_pdfknopf->setObjectName(QStringLiteral("cmdpdf"));
-        m_pdfknopf->setIcon(QIcon(QStringLiteral(":/bilder/pdf.svg")));
-        const int hoehe = m_pdfknopf->fontMetrics().height();
-        m_pdfknopf->setIconSize(QSize(hoehe, hoehe));
-        m_pdfknopf->setAccessibleName(QStringLiteral("Als PDF speichern"));
-        m_pdfknopf->setToolTip(QStringLiteral("Als PDF speichern…"));
+        m_pdfknopf = bildknopf(m_fenster, QStringLiteral("cmdpdf"), QStringLiteral("pdf"),
+                               QStringLiteral("Als PDF speichern"), QStringLiteral("Als PDF speichern…"));
         setHint(m_pdfknopf, QStringLiteral("Speichert das aktuelle Formular als PDF-Datei."));
     }
     return m_pdfknopf;
