@@ -181,14 +181,17 @@ struct Leser {
         *w = s.toStdString();
         return {};
     }
-    QString operator()(Leuchtenart* w) const
+    // A choice, by one of its words.
+    template <typename T, std::size_t N>
+    QString wortLesen(const Wort<T> (&woerter)[N], T* w) const
     {
-        const auto wert = wertFuer(leuchtenarten, json);
+        const auto wert = wertFuer(woerter, json);
         if (!wert)
-            return muss(auswahl(leuchtenarten));
+            return muss(auswahl(woerter));
         *w = *wert;
         return {};
     }
+    QString operator()(Leuchtenart* w) const { return wortLesen(leuchtenarten, w); }
     QString operator()(float* w) const
     {
         double wert = 0;
@@ -203,14 +206,7 @@ struct Leser {
         *w = json.toBool();
         return {};
     }
-    QString operator()(Einschaltung* w) const
-    {
-        const auto wert = wertFuer(einschaltungen, json);
-        if (!wert)
-            return muss(auswahl(einschaltungen));
-        *w = *wert;
-        return {};
-    }
+    QString operator()(Einschaltung* w) const { return wortLesen(einschaltungen, w); }
     QString operator()(std::optional<double>* w) const
     {
         double wert = 0;
