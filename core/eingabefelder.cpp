@@ -3,7 +3,10 @@
 #include "errichtungskosten.h"
 #include "zahlentext.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace grobrechner {
 
@@ -100,19 +103,64 @@ std::vector<float> lichtpunkthoehen(Pfad pfad)
 
 bool grabungslaengePasst(float grabungsl, float strlaenge) { return grabungsl <= strlaenge; }
 
+namespace {
+
+// The format characters (Unicode category Cf): they steer the direction of
+// text, join or hide characters, and would make a name read otherwise on a
+// sheet than it was typed.
+constexpr std::pair<char32_t, char32_t> formatzeichen[] = {
+    {0x00AD, 0x00AD},   {0x0600, 0x0605},   {0x061C, 0x061C},   {0x06DD, 0x06DD},   {0x070F, 0x070F},
+    {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x180E, 0x180E},   {0x200B, 0x200F},   {0x202A, 0x202E},
+    {0x2060, 0x2064},   {0x2066, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},   {0x110BD, 0x110BD},
+    {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0001, 0xE0001},
+    {0xE0020, 0xE007F},
+};
+
+bool keinZeichenDerZeile(char32_t z)
+{
+    if (z < 0x20 || (z >= 0x7F && z <= 0x9F)) // control characters
+        return true;
+    if (z == 0x2028 || z == 0x2029) // line and paragraph separators
+        return true;
+    return std::any_of(std::begin(formatzeichen), std::end(formatzeichen),
+                       [z](const auto& bereich) { return z >= bereich.first && z <= bereich.second; });
+}
+
+// The character that starts at name[i] and its length in bytes; a byte that
+// starts no valid sequence stands for itself.
+std::pair<char32_t, std::size_t> zeichenBei(std::string_view name, std::size_t i)
+{
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(name[k]); };
+    const unsigned char c = b(i);
+    const std::size_t laenge = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (laenge <= 1 || i + laenge > name.size())
+        return {c, 1};
+    char32_t z = c & (0x7F >> laenge);
+    for (std::size_t k = 1; k < laenge; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80)
+            return {c, 1};
+        z = (z << 6) | (b(i + k) & 0x3F);
+    }
+    return {z, laenge};
+}
+
+} // namespace
+
 std::string bezeichnungEinzeilig(std::string_view name)
 {
     std::string zeile;
     zeile.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c == '\r' && i + 1 < name.size() && name[i + 1] == '\n')
-            continue; // the blank comes with the line feed
-        // C1 controls (U+0080 to U+009F) are C2 80 to C2 9F in UTF-8.
-        const bool c1 = c == 0xC2 && i + 1 < name.size() && (static_cast<unsigned char>(name[i + 1]) & 0xE0) == 0x80;
-        if (c1)
-            ++i;
-        zeile += c < 0x20 || c == 0x7F || c1 ? ' ' : name[i];
+    for (std::size_t i = 0; i < name.size();) {
+        if (name[i] == '\r' && i + 1 < name.size() && name[i + 1] == '\n') {
+            ++i; // the blank comes with the line feed
+            continue;
+        }
+        const auto [zeichen, laenge] = zeichenBei(name, i);
+        if (keinZeichenDerZeile(zeichen))
+            zeile += ' ';
+        else
+            zeile.append(name.substr(i, laenge));
+        i += laenge;
     }
     return zeile;
 }

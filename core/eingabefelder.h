@@ -103,8 +103,11 @@ inline constexpr int bezeichnungZeichen = 80;
 
 // A calculation's name on one line: tabs, line breaks and the other control
 // characters that a table cell or a document pasted into the field brings
-// along become one blank each (a CR LF pair one blank). A file holds only
-// names of this form. `name` is UTF-8.
+// along become one blank each (a CR LF pair one blank), and so do the line
+// and paragraph separators and the invisible format characters (Unicode
+// categories Cc, Zl, Zp and Cf: direction marks and overrides, zero-width
+// characters, the soft hyphen), which would let a name reverse or break the
+// line it stands in. A file holds only names of this form. `name` is UTF-8.
 std::string bezeichnungEinzeilig(std::string_view name);
 
 // A typed number of an input screen: how many characters its field takes and

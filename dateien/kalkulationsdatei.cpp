@@ -1,13 +1,13 @@
 #include "kalkulationsdatei.h"
 
+#include "dateilesen.h"
 #include "dateischreiben.h"
 #include "eingabefelder.h"
+#include "jsonpruefung.h"
 #include "errichtungskosten.h"
 #include "lampenkatalog.h"
 #include "zahlentext.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -177,7 +177,9 @@ struct Leser {
         if (s.size() > bezeichnungZeichen)
             return QStringLiteral("%1 ist länger als %2 Zeichen.").arg(eintrag()).arg(bezeichnungZeichen);
         if (s.toStdString() != bezeichnungEinzeilig(s.toStdString()))
-            return QStringLiteral("%1 enthält einen Zeilenumbruch oder ein Steuerzeichen.").arg(eintrag());
+            return QStringLiteral("%1 enthält einen Zeilenumbruch, ein Steuer- oder ein unsichtbares "
+                                  "Formatzeichen.")
+                .arg(eintrag());
         *w = s.toStdString();
         return {};
     }
@@ -275,48 +277,13 @@ Gelesen fehler(const QString& text) { return {std::nullopt, text}; }
 
 const QString keineKalkulation = QStringLiteral("Die Datei ist keine Kalkulation des Grobrechners: ");
 
-bool abgebrochen(const QByteArray& inhalt, const QJsonParseError& e)
+QString jsonFehler(const QByteArray& inhalt, const Jsonbefund& befund)
 {
-    // A calculation cut off anywhere stops either inside an unfinished object,
-    // list or text, or at its very end.
-    switch (e.error) {
-    case QJsonParseError::UnterminatedObject:
-    case QJsonParseError::UnterminatedArray:
-    case QJsonParseError::UnterminatedString:
-        return true;
-    default:
-        return inhalt.trimmed().startsWith('{') && e.offset >= inhalt.trimmed().size() - 5;
-    }
-}
-
-QString jsonFehler(const QByteArray& inhalt, const QJsonParseError& e)
-{
-    if (abgebrochen(inhalt, e))
+    if (befund.abgebrochen)
         return QStringLiteral("Die Datei bricht mitten im Inhalt ab; sie ist nicht vollständig gespeichert oder "
                               "übertragen worden.");
-    const QByteArray anfang = inhalt.trimmed().left(1);
-    if (anfang != "{" && anfang != "[")
-        return keineKalkulation + QStringLiteral("Ihr Inhalt ist kein JSON.");
-    QString was;
-    switch (e.error) {
-    case QJsonParseError::MissingNameSeparator:
-        was = QStringLiteral("ein Doppelpunkt fehlt");
-        break;
-    case QJsonParseError::MissingValueSeparator:
-        was = QStringLiteral("ein Komma fehlt");
-        break;
-    case QJsonParseError::IllegalNumber:
-        was = QStringLiteral("eine Zahl ist ungültig");
-        break;
-    case QJsonParseError::GarbageAtEnd:
-        was = QStringLiteral("nach dem Ende folgt noch etwas");
-        break;
-    default:
-        was = QStringLiteral("dort steht etwas, das in JSON nicht erlaubt ist");
-        break;
-    }
-    const qsizetype zeile = inhalt.left(e.offset).count('\n') + 1;
-    return QStringLiteral("Die Datei enthält fehlerhaftes JSON: In Zeile %1 %2.").arg(zeile).arg(was);
+    const qsizetype zeile = inhalt.left(befund.stelle).count('\n') + 1;
+    return QStringLiteral("Die Datei enthält fehlerhaftes JSON: In Zeile %1 %2.").arg(zeile).arg(befund.was);
 }
 
 bool ganzeZahl(const QJsonValue& v, int von, int bis)
@@ -361,10 +328,14 @@ Gelesen kalkulationAusJson(const QByteArray& inhalt)
     if (utf8.hasError())
         return fehler(QStringLiteral("Die Datei ist nicht in UTF-8 geschrieben, wie der Grobrechner seine "
                                      "Kalkulationen speichert."));
-    QJsonParseError e{};
-    const QJsonDocument dokument = QJsonDocument::fromJson(ohneMarke, &e);
-    if (e.error != QJsonParseError::NoError)
-        return fehler(jsonFehler(ohneMarke, e));
+    const QByteArray anfang = ohneMarke.trimmed().left(1);
+    if (anfang != "{" && anfang != "[")
+        return fehler(keineKalkulation + QStringLiteral("Ihr Inhalt ist kein JSON."));
+    // Strictly first: what Qt's reader would let pass, or read otherwise than
+    // another program, is refused with what is wrong where.
+    if (const Jsonbefund befund = jsonPruefen(ohneMarke); !befund.gut)
+        return fehler(jsonFehler(ohneMarke, befund));
+    const QJsonDocument dokument = QJsonDocument::fromJson(ohneMarke);
     if (!dokument.isObject())
         return fehler(keineKalkulation + QStringLiteral("Ihr JSON ist anders aufgebaut."));
 
@@ -421,27 +392,15 @@ Gelesen kalkulationAusJson(const QByteArray& inhalt)
 
 Gelesen kalkulationLesen(const QString& dateiname)
 {
-    const QFileInfo info(dateiname);
-    if (!info.exists())
-        return fehler(QStringLiteral("Die Datei gibt es nicht."));
-    if (info.isDir())
-        return fehler(QStringLiteral("Das ist ein Ordner, keine Datei."));
-    QFile datei(dateiname);
-    if (!datei.open(QIODevice::ReadOnly))
-        return fehler(QStringLiteral("Die Datei lässt sich nicht lesen; fehlen Ihnen die Leserechte?"));
-    const auto zuGross = [](qint64 groesse) {
+    const Dateiinhalt gelesen = dateiLesen(dateiname, groessteDatei);
+    if (gelesen.zuGross >= 0)
         return fehler(QStringLiteral("Die Datei ist %1 groß, eine Kalkulation nur wenige Hundert Byte; "
                                      "das ist keine Kalkulation des Grobrechners.")
-                          .arg(QLocale(QLocale::German).formattedDataSize(groesse, 1, QLocale::DataSizeSIFormat)));
-    };
-    if (datei.size() > groessteDatei)
-        return zuGross(datei.size());
-    const QByteArray inhalt = datei.read(groessteDatei + 1);
-    if (inhalt.size() > groessteDatei)
-        return zuGross(inhalt.size());
-    if (datei.error() != QFileDevice::NoError)
-        return fehler(QStringLiteral("Beim Lesen der Datei ist ein Fehler aufgetreten."));
-    return kalkulationAusJson(inhalt);
+                          .arg(QLocale(QLocale::German)
+                                   .formattedDataSize(gelesen.zuGross, 1, QLocale::DataSizeSIFormat)));
+    if (!gelesen.fehler.isEmpty())
+        return fehler(gelesen.fehler);
+    return kalkulationAusJson(gelesen.inhalt);
 }
 
 QString kalkulationSpeichern(const QString& dateiname, const Kalkulation& kalkulation)

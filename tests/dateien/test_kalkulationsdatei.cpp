@@ -12,7 +12,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace grobrechner;
 
@@ -118,7 +122,7 @@ private slots:
         latin1.replace("\xC3\xBC", "\xFC"); // the "ü" of "Süd" in Latin-1
         QTest::newRow("leer") << QByteArray(" \n") << "Die Datei ist leer.";
         QTest::newRow("kein JSON") << QByteArray("Hallo Welt") << "Ihr Inhalt ist kein JSON.";
-        QTest::newRow("fehlerhaftes JSON") << QByteArray("{\n\"format\" 1,\n\"x\": 2}") << "In Zeile 2 ein Doppelpunkt fehlt.";
+        QTest::newRow("fehlerhaftes JSON") << QByteArray("{\n\"format\" 1,\n\"x\": 2}") << "In Zeile 2 fehlt ein Doppelpunkt.";
         QTest::newRow("kein UTF-8") << latin1 << "nicht in UTF-8 geschrieben";
         QTest::newRow("Liste statt Objekt") << QByteArray("[1, 2]") << "Ihr JSON ist anders aufgebaut.";
         QTest::newRow("fremdes JSON") << QByteArray("{\"name\": \"x\"}") << "„format“ fehlt oder lautet anders.";
@@ -166,6 +170,31 @@ private slots:
             << mitEingabe(S, "bezeichnung", QString(bezeichnungZeichen + 1, QLatin1Char('x'))) << "länger als 80";
         QTest::newRow("Bezeichnung mit Zeilenumbruch")
             << mitEingabe(S, "bezeichnung", "Ahornweg\nBirkenweg") << "Zeilenumbruch";
+        QTest::newRow("Bezeichnung rückwärts") << mitEingabe(S, "bezeichnung", "Ahorn\u202Eweg") << "Formatzeichen";
+        QTest::newRow("Bezeichnung mit Absatztrenner") << mitEingabe(S, "bezeichnung", "Ahorn\u2029weg") << "Zeilenumbruch";
+
+        // Strict JSON: what Qt's own reader lets pass is wrong, and says what is wrong where.
+        const QByteArray gut = kalkulationAlsJson(beispiel(G, 5));
+        const auto ersetzt = [&](const char* alt, const char* neu) { return QByteArray(gut).replace(alt, neu); };
+        QTest::newRow("Komma fehlt") << ersetzt("\"abschaltdauer\": 4,", "\"abschaltdauer\": 4")
+                                     << "In Zeile 3 fehlt ein Komma.";
+        QTest::newRow("hexadezimal") << ersetzt("\"strlaenge\": 999.5", "\"strlaenge\": 0x10")
+                                     << "ist eine Zahl ungültig („0x10“)";
+        QTest::newRow("führende Null") << ersetzt("\"lpabstand\": 18", "\"lpabstand\": 018")
+                                       << "ist eine Zahl ungültig („018“)";
+        QTest::newRow("Punkt ohne Stellen") << ersetzt("\"lpabstand\": 18", "\"lpabstand\": 18.")
+                                            << "ist eine Zahl ungültig („18.“)";
+        QTest::newRow("Anhang") << gut + "}" << "folgt nach dem Ende noch etwas.";
+        QTest::newRow("doppelter Eintrag, gültiger zuletzt")
+            << ersetzt("\"strlaenge\": 999.5", "\"strlaenge\": -5, \"strlaenge\": 1000")
+            << "kommt der Eintrag „strlaenge“ doppelt vor.";
+        QTest::newRow("doppelter Eintrag, gültiger zuerst")
+            << ersetzt("\"strlaenge\": 999.5", "\"strlaenge\": 1000, \"strlaenge\": -5")
+            << "kommt der Eintrag „strlaenge“ doppelt vor.";
+        QTest::newRow("halbes Zeichen") << ersetzt("Ahornweg", "Ahorn\\ud800weg") << "halbes Unicode-Zeichen („\\ud800“)";
+        QTest::newRow("falscher Escape") << ersetzt("Ahornweg", "Ahorn\\xweg") << "ungültiges Zeichen nach „\\“";
+        QTest::newRow("Tabulator im Text") << ersetzt("Ahornweg", "Ahorn\tweg") << "Steuerzeichen";
+        QTest::newRow("tief verschachtelt") << QByteArray(200, '[') + QByteArray(200, ']') << "zu tief verschachtelt";
     }
     void refusesABadFileWithItsFirstProblem()
     {
@@ -174,6 +203,30 @@ private slots:
         const Gelesen g = kalkulationAusJson(inhalt);
         QVERIFY(!g.kalkulation);
         QVERIFY2(g.fehler.contains(meldung), qPrintable(g.fehler));
+    }
+
+    // Every character that would break or reverse a name's line becomes a blank,
+    // by Qt's own Unicode tables; every other assigned character stays.
+    void aNameKeepsToOneLineForEveryCharacter()
+    {
+        for (char32_t z = 0; z <= 0x10FFFF; ++z) {
+            if (z >= 0xD800 && z <= 0xDFFF)
+                continue;
+            const std::string zeichen = QStringView(QChar::fromUcs4(z)).toString().toStdString();
+            const std::string zeile = bezeichnungEinzeilig(zeichen);
+            switch (QChar::category(z)) {
+            case QChar::Other_Control:
+            case QChar::Other_Format:
+            case QChar::Separator_Line:
+            case QChar::Separator_Paragraph:
+                QVERIFY2(zeile == " ", qPrintable(QString::number(z, 16)));
+                break;
+            case QChar::Other_NotAssigned:
+                break; // a newer Unicode may have assigned it
+            default:
+                QVERIFY2(zeile == zeichen, qPrintable(QString::number(z, 16)));
+            }
+        }
     }
 
     void aFileCutOffAnywhereSaysItIsIncomplete()
@@ -197,6 +250,13 @@ private slots:
         QCOMPARE(kalkulationLesen(ordner.filePath(QStringLiteral("fehlt.grob"))).fehler,
                  QStringLiteral("Die Datei gibt es nicht."));
         QCOMPARE(kalkulationLesen(ordner.path()).fehler, QStringLiteral("Das ist ein Ordner, keine Datei."));
+        // A pipe would wait for a writer for ever; a device is no calculation.
+        const QString pipe = ordner.filePath(QStringLiteral("pipe.grob"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(kalkulationLesen(pipe).fehler,
+                 QStringLiteral("Das ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO)."));
+        QCOMPARE(kalkulationLesen(QStringLiteral("/dev/zero")).fehler,
+                 QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Gerät."));
 
         const QString gut = ordner.filePath(QStringLiteral("gut.grob"));
         QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, 5)), QString());
@@ -217,8 +277,71 @@ private slots:
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ahornweg.grob"});
 
         const QString ohneOrdner = ordner.filePath(QStringLiteral("fehlt/ahornweg.grob"));
-        QVERIFY(dateiSchreiben(ohneOrdner, QByteArray("neu")).startsWith(QStringLiteral("Dort lässt sich keine Datei")));
+        QVERIFY(dateiSchreiben(ohneOrdner, QByteArray("neu")).startsWith(QStringLiteral("Den Ordner „")));
         QVERIFY(!QFile::exists(ohneOrdner));
+    }
+
+    // Each way a write fails leaves the old file as it was and names the cause.
+    void aFailedWriteNamesItsCauseAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("ziel");
+        QTest::addColumn<qint64>("grenze"); // of the file size, as a full disk sets one; 0: none
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("Datenträger voll") << "voll.csv" << qint64(1000)
+                                          << "Die Datei wäre größer, als der Datenträger oder das System erlaubt.";
+        QTest::newRow("Ordner") << "ordner" << qint64(0) << "Das ist ein Ordner, keine Datei.";
+        QTest::newRow("Pipe") << "pipe" << qint64(0)
+                              << "Das ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO); sie wird nicht "
+                                 "ersetzt.";
+        QTest::newRow("schreibgeschützte Datei") << "nurlesen.csv" << qint64(0) << "Die Datei ist schreibgeschützt.";
+        QTest::newRow("schreibgeschützter Ordner") << "gesperrt/neu.csv" << qint64(0) << "dürfen Sie keine Dateien anlegen";
+    }
+    void aFailedWriteNamesItsCauseAndKeepsTheOldFile()
+    {
+        QFETCH(QString, ziel);
+        QFETCH(qint64, grenze);
+        QFETCH(QString, grund);
+        // Missing rights do not stop root.
+        if (grund.contains(QStringLiteral("schreibgeschützt")) || grund.contains(QStringLiteral("dürfen Sie")))
+            if (::geteuid() == 0)
+                QSKIP("root schreibt auch ohne Schreibrecht");
+        QTemporaryDir ordner;
+        const QString name = ordner.filePath(ziel);
+        const QByteArray alt("alt;1\r\n");
+        QVERIFY(QDir(ordner.path()).mkdir(QStringLiteral("ordner")) && QDir(ordner.path()).mkdir(QStringLiteral("gesperrt")));
+        QCOMPARE(::mkfifo(QFile::encodeName(ordner.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+        for (const char* datei : {"voll.csv", "nurlesen.csv"}) {
+            QFile f(ordner.filePath(QString::fromLatin1(datei)));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(alt) == alt.size());
+        }
+        QVERIFY(QFile::setPermissions(ordner.filePath(QStringLiteral("nurlesen.csv")), QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(ordner.filePath(QStringLiteral("gesperrt")),
+                                      QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const auto bisher = QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        // The size limit stands for a full disk: writes past it fail as they
+        // would there, without a signal that ends the program.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit vorher{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &vorher), 0);
+        const auto zurueck = qScopeGuard([&] { ::setrlimit(RLIMIT_FSIZE, &vorher); });
+        if (grenze > 0) {
+            rlimit eng = vorher;
+            eng.rlim_cur = static_cast<rlim_t>(grenze);
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &eng), 0);
+        }
+        const QByteArray neu(3000, 'x');
+        const QString inEinem = dateiSchreiben(name, neu);
+        const QString inStuecken = dateiSchreiben(name, [&](QIODevice& d) {
+            for (qsizetype i = 0; i < neu.size(); i += 100)
+                d.write(neu.mid(i, 100));
+            return QString();
+        });
+        for (const QString& fehler : {inEinem, inStuecken})
+            QVERIFY2(fehler.contains(grund), qPrintable(fehler));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), bisher);
+        if (QFileInfo(name).isFile())
+            QCOMPARE(dateiinhalt(name), QString::fromUtf8(alt));
     }
 
     void csvCellsAsAGermanSpreadsheetReadsThem_data()
