@@ -39,7 +39,7 @@ bool preisZulaessig(float preis) { return preis >= 0 && preis <= hoechstpreis; }
 
 bool preisindexZulaessig(float index) { return index >= kleinsterPreisindex && index <= groessterPreisindex; }
 
-bool co2faktorZulaessig(float faktor) { return faktor >= 0 && std::isfinite(faktor); }
+bool co2faktorZulaessig(float faktor) { return faktor >= 0 && faktor <= groessterCo2faktor; }
 
 namespace {
 

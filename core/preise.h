@@ -76,6 +76,8 @@ struct Preise {
 inline constexpr float hoechstpreis = 1000000; // €
 inline constexpr float kleinsterPreisindex = 1; // %
 inline constexpr float groessterPreisindex = 1000;
+// g/kWh: far above any grid's, far below what would fill a figure's column.
+inline constexpr float groessterCo2faktor = 2000;
 
 bool preisZulaessig(float preis);
 bool preisindexZulaessig(float index);

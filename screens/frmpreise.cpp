@@ -199,7 +199,8 @@ std::optional<Preise> frmpreise::gelesen()
     p.preisindex = *index;
     const std::optional<float> faktor =
         lies(m_ui->txtco2faktor, co2faktorZulaessig,
-             QStringLiteral("Bitte geben Sie den CO₂-Faktor Strom als Zahl ab 0 g/kWh ein!"));
+             QStringLiteral("Bitte geben Sie den CO₂-Faktor Strom als Zahl von 0 bis %1 g/kWh ein!")
+                 .arg(text(formatGanzzahl(groessterCo2faktor))));
     if (!faktor)
         return std::nullopt;
     p.co2faktor = *faktor;
@@ -222,11 +223,12 @@ bool frmpreise::uebernehmen()
     const std::optional<Preise> p = gelesen();
     if (!p)
         return false;
-    if (!preiseinstellungen::schreiben(*p)) {
+    if (const QString fehler = preiseinstellungen::schreiben(*p); !fehler.isEmpty()) {
         rahmen().dienste().meldungen->information(
             this, QStringLiteral("Speichern nicht möglich"),
-            QStringLiteral("Die Preise und Kennwerte konnten nicht gespeichert werden.\nEs gelten weiterhin die "
-                           "zuletzt gespeicherten Werte."));
+            QStringLiteral("Die Preise und Kennwerte konnten nicht gespeichert werden.\n%1\nEs gelten weiterhin "
+                           "die zuletzt gespeicherten Werte.")
+                .arg(fehler));
         return false;
     }
     close();

@@ -1,8 +1,15 @@
 #include "preiseinstellungen.h"
 
+#include "dateiursache.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cmath>
+#include <memory>
+#include <sys/stat.h>
 
 namespace grobrechner::preiseinstellungen {
 
@@ -27,13 +34,39 @@ void lies(const QSettings& einstellungen, const QString& name, float& wert, bool
         wert = f;
 }
 
+// Where QSettings keeps the user's settings of this program.
+QString einstellungsdatei()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName()
+           + QStringLiteral(".conf");
+}
+
+// The settings, unless something other than a regular file stands in their
+// place: QSettings would open it and wait.
+std::unique_ptr<QSettings> oeffnen(QString& fehler)
+{
+    const QString datei = einstellungsdatei();
+    struct stat art {};
+    if (::stat(QFile::encodeName(datei).constData(), &art) == 0 && !S_ISREG(art.st_mode)) {
+        fehler = QStringLiteral("Die Einstellungsdatei „%1“ ist keine gewöhnliche Datei, sondern %2.")
+                     .arg(QDir::toNativeSeparators(datei), dateiart(art.st_mode));
+        return nullptr;
+    }
+    return std::make_unique<QSettings>(datei, QSettings::IniFormat);
+}
+
 } // namespace
 
 Preise lesen()
 {
-    QSettings einstellungen;
-    einstellungen.beginGroup(gruppe);
     Preise p;
+    QString fehler;
+    const std::unique_ptr<QSettings> offen = oeffnen(fehler);
+    if (!offen)
+        return p;
+    QSettings& einstellungen = *offen;
+    einstellungen.beginGroup(gruppe);
     for (const Preisposten& posten : preisposten())
         lies(einstellungen, schluessel(posten), betrag(p, posten), preisZulaessig);
     lies(einstellungen, preisindexSchluessel, p.preisindex, preisindexZulaessig);
@@ -41,9 +74,13 @@ Preise lesen()
     return p;
 }
 
-bool schreiben(const Preise& p)
+QString schreiben(const Preise& p)
 {
-    QSettings einstellungen;
+    QString fehler;
+    const std::unique_ptr<QSettings> offen = oeffnen(fehler);
+    if (!offen)
+        return fehler;
+    QSettings& einstellungen = *offen;
     einstellungen.beginGroup(gruppe);
     // Only what differs from the program's own values is stored, so that a
     // later version's own values reach whoever never changed them.
@@ -60,7 +97,11 @@ bool schreiben(const Preise& p)
     schreib(co2faktorSchluessel, p.co2faktor, vorgaben.co2faktor);
     einstellungen.endGroup();
     einstellungen.sync();
-    return einstellungen.status() == QSettings::NoError;
+    if (einstellungen.status() != QSettings::NoError)
+        return QStringLiteral("Die Einstellungsdatei „%1“ ließ sich nicht schreiben; dürfen Sie in ihrem Ordner "
+                              "schreiben, und ist auf dem Datenträger Platz?")
+            .arg(QDir::toNativeSeparators(einstellungen.fileName()));
+    return {};
 }
 
 } // namespace grobrechner::preiseinstellungen

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 using namespace grobrechner;
@@ -78,7 +80,7 @@ private slots:
     {
         Preise eigene;
         eigene.preisindex = 150;
-        QVERIFY(preiseinstellungen::schreiben(eigene));
+        QCOMPARE(preiseinstellungen::schreiben(eigene), QString());
         oeffnen();
         klick("cmdzurücksetzen");
         QCOMPARE(feld("txtpreisindex")->text(), QStringLiteral("100"));
@@ -99,7 +101,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("meldung");
         const QString index = QStringLiteral("Bitte geben Sie den Preisindex gegenüber April 2009 als Zahl von 1 bis 1.000 % ein!");
-        const QString co2 = QStringLiteral("Bitte geben Sie den CO₂-Faktor Strom als Zahl ab 0 g/kWh ein!");
+        const QString co2 = QStringLiteral("Bitte geben Sie den CO₂-Faktor Strom als Zahl von 0 bis 2.000 g/kWh ein!");
         const QString leuchte = QStringLiteral("Bitte geben Sie für „Errichtung: Leuchte, technisch“ einen Preis von 0 bis 1.000.000 € ein!");
         const QString lampe = QStringLiteral("Bitte geben Sie für „Natriumdampf-Hochdrucklampe 50 Watt, 4.400 lm“ einen Preis von 0 bis 1.000.000 € ein!");
         QTest::newRow("index below 1") << QByteArray("txtpreisindex") << "0,5" << index;
@@ -107,6 +109,7 @@ private slots:
         QTest::newRow("index not a number") << QByteArray("txtpreisindex") << "hundert" << index;
         QTest::newRow("negative factor") << QByteArray("txtco2faktor") << "-1" << co2;
         QTest::newRow("empty factor") << QByteArray("txtco2faktor") << "" << co2;
+        QTest::newRow("factor above 2000") << QByteArray("txtco2faktor") << "2.000,5" << co2;
         QTest::newRow("negative price") << QByteArray("txterrichtung_leuchtetechn") << "-5" << leuchte;
         QTest::newRow("price above the bound") << QByteArray("txterrichtung_leuchtetechn") << "1.000.001" << leuchte;
         QTest::newRow("English decimal point") << QByteArray("txtlampen_option1") << "40.5" << lampe;
@@ -134,13 +137,25 @@ private slots:
     {
         QSettings einstellungen;
         einstellungen.setValue(QStringLiteral("Preise/preisindex"), QStringLiteral("viel"));
-        einstellungen.setValue(QStringLiteral("Preise/co2faktor"), -3);
+        einstellungen.setValue(QStringLiteral("Preise/co2faktor"), 1e30);
         einstellungen.setValue(QStringLiteral("Preise/errichtung/verteiler"), 1e39);
         einstellungen.setValue(QStringLiteral("Preise/sanierung/posten6"), 27.5);
         einstellungen.sync();
         Preise erwartet;
         erwartet.sanPosten6 = 27.5f;
         QCOMPARE(preiseinstellungen::lesen(), erwartet);
+    }
+
+    // A pipe in the settings file's place: reading does not wait for it, storing says why it cannot.
+    void aPipeForASettingsFileIsNeitherWaitedForNorReplaced()
+    {
+        const QString datei = QSettings().fileName();
+        QFile::remove(datei);
+        QCOMPARE(::mkfifo(QFile::encodeName(datei).constData(), 0600), 0);
+        const auto weg = qScopeGuard([&] { QFile::remove(datei); });
+        QCOMPARE(preiseinstellungen::lesen(), Preise{});
+        QVERIFY(preiseinstellungen::schreiben(Preise{}).contains(QStringLiteral("ist keine gewöhnliche Datei, sondern eine benannte Pipe")));
+        QVERIFY(QFileInfo(datei).exists() && !QFileInfo(datei).isFile());
     }
 };
 

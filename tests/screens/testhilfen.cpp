@@ -28,6 +28,8 @@ void einstellungenAbschirmen()
 {
     static QTemporaryDir ordner;
     QCoreApplication::setOrganizationName(QStringLiteral("Lumenstelle-Test"));
+    // The program finds its settings file where the desktop keeps settings.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(ordner.path()));
     for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
         for (QSettings::Scope bereich : {QSettings::UserScope, QSettings::SystemScope})
             QSettings::setPath(format, bereich, ordner.path());
