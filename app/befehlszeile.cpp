@@ -1,6 +1,7 @@
 #include "befehlszeile.h"
 
 #include "anwendung.h"
+#include "dateischreiben.h"
 #include "kalkulationsdatei.h"
 
 #include <QCommandLineParser>
@@ -114,6 +115,14 @@ std::variant<Auftrag, int> befehlszeileLesen(const QStringList& argumente, bool 
                                       .arg(option));
         auftrag.art = art;
         auftrag.ausgabe = parser.value(option);
+        if (auftrag.ausgabe.isEmpty())
+            return falscherAufruf(QStringLiteral("Zu --%1 gehört der Name der Datei, die geschrieben wird: "
+                                                 "grobrechner --%1 AUS.%1 DATEI.grob")
+                                      .arg(option));
+        if (gleicheDatei(auftrag.ausgabe, auftrag.datei))
+            return falscherAufruf(QStringLiteral("„%1“ ist die Kalkulation selbst; sie würde mit dem "
+                                                 "Ergebnisblatt überschrieben. Bitte geben Sie eine andere Datei an.")
+                                      .arg(QDir::toNativeSeparators(auftrag.ausgabe)));
     }
     if (auftrag.art == Auftrag::Art::Fenster && !bildschirm) {
         ausgeben(stderr, einzeilig(QStringLiteral("Es ist kein Bildschirm zu finden (weder DISPLAY noch "

@@ -45,7 +45,7 @@ frminfo::frminfo(Dienste& dienste, QWidget* eltern)
     });
     // The notes belong to no calculation: the PDF carries no name.
     connect(pdf, &QPushButton::clicked, this, [this, drucken, pdf, schliessen] {
-        m_rahmen.alsPdfSpeichern({QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait, QString()});
+        m_rahmen.alsPdfSpeichern({QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait, QString(), QString()});
     });
     resize(940, 660); // made to fit the screen as it opens
 }

@@ -226,7 +226,7 @@ void Pfadformular::speichern()
 Pdfbild Pfadformular::pdfbild() const
 {
     return {m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape,
-            m_bezeichnung ? m_bezeichnung->text() : QString()};
+            m_bezeichnung ? m_bezeichnung->text() : QString(), m_umgebung.datei};
 }
 
 void Pfadformular::alsPdfSpeichern() { rahmen().alsPdfSpeichern(pdfbild()); }
@@ -239,7 +239,7 @@ void Pfadformular::alsCsvSpeichern()
         dateiname(QStringLiteral("Als CSV speichern"), QStringLiteral("CSV-Dateien (*.csv)"), QStringLiteral("csv"));
     if (datei.isEmpty())
         return;
-    gespeichert(datei, csvSchreiben(datei));
+    gespeichert(datei, gleicheDatei(datei, m_umgebung.datei) ? texte::istKalkulation : csvSchreiben(datei));
 }
 
 QString Pfadformular::csvSchreiben(const QString& datei)

@@ -1,5 +1,6 @@
 #include "rahmen.h"
 
+#include "dateischreiben.h"
 #include "dienste.h"
 #include "fensterlage.h"
 #include "frminfo.h"
@@ -371,7 +372,8 @@ void Rahmen::alsPdfSpeichern(const Pdfbild& bild)
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
     if (datei.isEmpty())
         return;
-    const QString fehler = pdfSchreiben(datei, bild);
+    const QString fehler =
+        gleicheDatei(datei, bild.kalkulationsdatei) ? texte::istKalkulation : pdfSchreiben(datei, bild);
     if (!fehler.isEmpty())
         m_dienste.meldungen->information(&m_fenster, texte::nichtGespeichertTitel,
                                          texte::nichtGespeichert.arg(QDir::toNativeSeparators(datei), fehler));

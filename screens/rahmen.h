@@ -32,6 +32,7 @@ struct Pdfbild {
     QList<QWidget*> ausblenden; // the buttons left off the page
     QPageLayout::Orientation ausrichtung = QPageLayout::Landscape;
     QString bezeichnung;        // the calculation's name; empty: none
+    QString kalkulationsdatei;  // the calculation's own file, which a PDF never replaces; empty: none
 };
 
 // What the shared frame of one screen looks like.

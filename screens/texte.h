@@ -37,6 +37,8 @@ inline const QString datenstand = QStringLiteral("Stand: April 2009");
 inline const QString nichtGespeichertTitel = QStringLiteral("Datei nicht gespeichert");
 inline const QString nichtGespeichert = QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\n%2");
 inline const QString gespeichert = QStringLiteral("Gespeichert als „%1“.");
+inline const QString istKalkulation = QStringLiteral(
+    "Das ist die Datei der Kalkulation; sie würde überschrieben. Bitte wählen Sie einen anderen Namen.");
 inline const QString nichtLesbarTitel = QStringLiteral("Datei nicht lesbar");
 inline const QString nichtLesbar = QStringLiteral("Die Datei „%1“ lässt sich nicht öffnen:\n%2");
 

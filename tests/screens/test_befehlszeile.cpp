@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace grobrechner;
 using namespace grobrechner::test;
 
@@ -17,9 +21,17 @@ struct Lauf {
     QString ausgabe; // stdout and stderr
 };
 
-Lauf starten(const QStringList& argumente, bool mitBildschirm)
+// `dateigrenze` > 0 limits the size of every file the program writes, as a
+// full disk does.
+Lauf starten(const QStringList& argumente, bool mitBildschirm, rlim_t dateigrenze = 0)
 {
     QProcess p;
+    if (dateigrenze > 0)
+        p.setChildProcessModifier([dateigrenze] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit grenze{dateigrenze, dateigrenze};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+        });
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     if (!mitBildschirm)
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
@@ -57,6 +69,9 @@ private slots:
     {
         QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("blatt.grob")), sanierung(5)), QString());
         QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("frueh.grob")), sanierung(2)), QString());
+        QVERIFY(QFile::link(pfad(QStringLiteral("blatt.grob")), pfad(QStringLiteral("verweis.grob"))));
+        for (const char* name : {"pipe.grob", "aus.pipe"})
+            QCOMPARE(::mkfifo(QFile::encodeName(pfad(QString::fromLatin1(name))).constData(), 0600), 0);
     }
 
     void answersWithItsExitCodeAndAGermanMessage_data()
@@ -92,6 +107,18 @@ private slots:
             << QByteArray();
         QTest::newRow("Ziel nicht beschreibbar") << QStringList{"--pdf", "fehlt/aus.pdf", "blatt.grob"} << false << 1
                                                  << "wurde nicht gespeichert" << QByteArray();
+        QTest::newRow("PDF mit leerem Namen") << QStringList{"--pdf=", "blatt.grob"} << false << 2
+                                              << "Zu --pdf gehört der Name der Datei" << QByteArray();
+        QTest::newRow("Ausgabe ist die Kalkulation")
+            << QStringList{"--csv", "blatt.grob", "blatt.grob"} << false << 2 << "ist die Kalkulation selbst"
+            << QByteArray();
+        QTest::newRow("Ausgabe ist die Kalkulation über einen Verweis")
+            << QStringList{"--pdf", "verweis.grob", "blatt.grob"} << false << 2 << "ist die Kalkulation selbst"
+            << QByteArray();
+        QTest::newRow("Pipe als Kalkulation") << QStringList{"--csv", "aus.csv", "pipe.grob"} << false << 1
+                                              << "keine gewöhnliche Datei, sondern eine benannte Pipe" << QByteArray();
+        QTest::newRow("Pipe als Ausgabe") << QStringList{"--csv", "aus.pipe", "blatt.grob"} << false << 1
+                                          << "keine gewöhnliche Datei, sondern eine benannte Pipe" << QByteArray();
         QTest::newRow("CSV") << QStringList{"--csv", "aus.csv", "blatt.grob"} << false << 0 << QString()
                              << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("PDF") << QStringList{"--pdf", "aus.pdf", "blatt.grob"} << false << 0 << QString()
@@ -106,11 +133,17 @@ private slots:
         QFETCH(QByteArray, dateianfang);
         QDir::setCurrent(ordner.path());
         for (const QString& alt : QDir().entryList({QStringLiteral("aus.*")}))
-            QFile::remove(alt);
+            if (alt != QStringLiteral("aus.pipe"))
+                QFile::remove(alt);
         const Lauf lauf = starten(argumente, mitBildschirm);
         QVERIFY2(lauf.ausgabe.contains(ausgabe), qPrintable(lauf.ausgabe));
         QCOMPARE(lauf.code, code);
-        const QStringList aus = QDir().entryList({QStringLiteral("aus.*")});
+        // Neither the calculation nor the pipe was replaced.
+        QVERIFY(kalkulationLesen(QStringLiteral("blatt.grob")).kalkulation);
+        struct stat pipe {};
+        QVERIFY(::stat("aus.pipe", &pipe) == 0 && S_ISFIFO(pipe.st_mode));
+        QStringList aus = QDir().entryList({QStringLiteral("aus.*")});
+        aus.removeOne(QStringLiteral("aus.pipe"));
         if (dateianfang.isEmpty()) {
             QCOMPARE(aus, QStringList());
         } else {
@@ -118,6 +151,28 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY(f.readAll().startsWith(dateianfang));
         }
+    }
+
+    // On a full disk the old sheet stays as it was, and the run fails saying why.
+    void aFullDiskKeepsTheOldSheet_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("CSV") << "--csv";
+        QTest::newRow("PDF") << "--pdf";
+    }
+    void aFullDiskKeepsTheOldSheet()
+    {
+        QFETCH(QString, option);
+        const QString aus = pfad(QStringLiteral("alt") + option.mid(1));
+        const QByteArray alt(200, 'a');
+        QFile f(aus);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(alt) == alt.size());
+        f.close();
+        const Lauf lauf = starten({option, aus, pfad(QStringLiteral("blatt.grob"))}, false, 1000);
+        QCOMPARE(lauf.code, 1);
+        QVERIFY2(lauf.ausgabe.contains(QStringLiteral("größer, als der Datenträger")), qPrintable(lauf.ausgabe));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), alt);
     }
 
     void writesTheSheetTheScreensShow()

@@ -38,6 +38,12 @@ QString programmausgabe(const QString& programm, const QStringList& argumente)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+QByteArray dateibytes(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
 // Text without blanks and line breaks, ligatures spelt out: a label's text
 // and the same text as a PDF gives it back compare equal.
 QString verdichtet(const QString& text)
@@ -265,9 +271,30 @@ private slots:
         klicke(ausfuellen(Pfad::Gemeindestrasse, 2), "cmdspeichern", pfad);
         QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht gespeichert"});
         QVERIFY2(t->meldungen.meldungen.front().text.startsWith(
-                     QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\nDort lässt sich keine Datei anlegen")
-                         .arg(QDir::toNativeSeparators(pfad))),
+                     QStringLiteral("Die Datei „%1“ wurde nicht gespeichert.\nDen Ordner „%2“ gibt es nicht.")
+                         .arg(QDir::toNativeSeparators(pfad), QDir::toNativeSeparators(datei("fehlt")))),
                  qPrintable(t->meldungen.meldungen.front().text));
+    }
+
+    // Saving the sheet of an opened calculation never overwrites the calculation itself.
+    void aSheetIsNeverWrittenOverItsCalculation_data()
+    {
+        QTest::addColumn<QByteArray>("knopf");
+        QTest::newRow("PDF") << QByteArray("cmdpdf");
+        QTest::newRow("CSV") << QByteArray("cmdcsv");
+    }
+    void aSheetIsNeverWrittenOverItsCalculation()
+    {
+        QFETCH(QByteArray, knopf);
+        const QString kalkulation = datei("ahornweg.grob");
+        klicke(ausfuellen(Pfad::Sanierung, 5), "cmdspeichern", kalkulation);
+        const QByteArray vorher = dateibytes(kalkulation);
+        klicke(schritt(5), knopf.constData(), kalkulation);
+        QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht gespeichert"});
+        QVERIFY(t->meldungen.meldungen.front().text.endsWith(QStringLiteral("Das ist die Datei der Kalkulation; sie "
+                                                                            "würde überschrieben. Bitte wählen Sie "
+                                                                            "einen anderen Namen.")));
+        QCOMPARE(dateibytes(kalkulation), vorher);
     }
 
     void thePdfHoldsWhatTheScreenShowsAsText_data()
