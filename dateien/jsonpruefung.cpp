@@ -1,5 +1,6 @@
 #include "jsonpruefung.h"
 
+#include <charconv>
 #include <set>
 #include <string>
 
@@ -187,6 +188,15 @@ private:
         // "0100", "0x10", "1.5.2": the number goes on where JSON's ends.
         if (!amEnde() && (ziffer(jetzt()) || QByteArrayView(".xXeE").contains(jetzt())))
             return ungueltig();
+        // Beyond the range of a double no reader holds the number as written.
+        double wert = 0;
+        const char* von = m_text.constData() + anfang;
+        if (std::from_chars(von, m_text.constData() + m_pos, wert).ec != std::errc()) {
+            const qsizetype ende = m_pos;
+            m_pos = anfang;
+            return falsch(QStringLiteral("ist eine Zahl nicht darstellbar („%1“)")
+                              .arg(QString::fromUtf8(m_text.mid(anfang, ende - anfang))));
+        }
         return true;
     }
 
@@ -311,7 +321,6 @@ private:
             }
             if (!folgt(':', QStringLiteral("fehlt ein Doppelpunkt")))
                 return false;
-            ++m_pos;
             leerraum();
             if (!wert(tiefe))
                 return false;

@@ -184,6 +184,10 @@ private slots:
                                        << "ist eine Zahl ungültig („018“)";
         QTest::newRow("Punkt ohne Stellen") << ersetzt("\"lpabstand\": 18", "\"lpabstand\": 18.")
                                             << "ist eine Zahl ungültig („18.“)";
+        QTest::newRow("Zahl jenseits von double") << ersetzt("\"lpabstand\": 18", "\"lpabstand\": 1e400")
+                                                  << "ist eine Zahl nicht darstellbar („1e400“)";
+        QTest::newRow("Steuerzeichen statt Leerzeichen") << ersetzt("\"lpabstand\": 18", "\"lpabstand\":\x1b" "18")
+                                                         << "In Zeile 11 steht etwas, das in JSON nicht erlaubt ist.";
         QTest::newRow("Anhang") << gut + "}" << "folgt nach dem Ende noch etwas.";
         QTest::newRow("doppelter Eintrag, gültiger zuletzt")
             << ersetzt("\"strlaenge\": 999.5", "\"strlaenge\": -5, \"strlaenge\": 1000")
