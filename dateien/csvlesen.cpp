@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -115,16 +116,40 @@ struct Leser {
 };
 
 // The separator of the header line at pos: the first of ";", tab and "," that
-// splits it outside quotes.
+// occurs in it outside quotes. Which one separates is not known yet, so a
+// quote opens a quoted name wherever any of them could start one.
 QChar trennerDesKopfes(QStringView text, qsizetype pos)
 {
-    for (const QChar trenner : {u';', u'\t', u','}) {
-        Leser probe{text, trenner, pos};
-        const std::optional<QStringList> zellen = probe.datensatz();
-        // A quote left open behind the first cell still had the separator before it.
-        if (zellen ? zellen->size() > 1 : probe.offeneSpalte > 0)
-            return trenner;
+    constexpr char16_t kandidaten[] = {u';', u'\t', u','};
+    bool aussen[std::size(kandidaten)] = {};
+    bool feldanfang = true;
+    bool inAnfuehrung = false;
+    for (qsizetype i = pos; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inAnfuehrung) {
+            if (c != anfuehrung)
+                continue;
+            if (i + 1 < text.size() && text[i + 1] == anfuehrung)
+                ++i;
+            else
+                inAnfuehrung = feldanfang = false;
+            continue;
+        }
+        if (zeilenende(c))
+            break;
+        if (const auto k = std::find(std::begin(kandidaten), std::end(kandidaten), c.unicode());
+            k != std::end(kandidaten)) {
+            aussen[k - std::begin(kandidaten)] = true;
+            feldanfang = true;
+        } else if (c == anfuehrung && feldanfang) {
+            inAnfuehrung = true;
+        } else if (!c.isSpace()) {
+            feldanfang = false;
+        }
     }
+    for (std::size_t k = 0; k < std::size(kandidaten); ++k)
+        if (aussen[k])
+            return kandidaten[k];
     return u';';
 }
 

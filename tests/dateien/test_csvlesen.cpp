@@ -42,6 +42,9 @@ private slots:
         QTest::newRow("Semikolon nur in Anführungszeichen")
             << QByteArray("\"Länge; m\",Name\n1.5,Ahornweg") << QChar(u',') << QStringList{"Länge; m", "Name"}
             << QStringList{"2:1.5|Ahornweg"};
+        QTest::newRow("Tabulator nur in Anführungszeichen")
+            << QByteArray("\"Name\",\"Länge\tin m\"\nx,1") << QChar(u',') << QStringList{"Name", "Länge\tin m"}
+            << QStringList{"2:x|1"};
         QTest::newRow("eine Spalte") << QByteArray("Bezeichnung\nAhornweg;Süd") << QChar(u';')
                                      << QStringList{"Bezeichnung"} << QStringList{"2:Ahornweg|Süd"};
         QTest::newRow("Trenner, Umbruch und \"\" in Anführungszeichen")
