@@ -1,3 +1,4 @@
+#include "echtedienste.h"
 #include "befehlszeile.h"
 
 #include "anwendung.h"
@@ -151,7 +152,7 @@ int stapelAusfuehren(const Auftrag& auftrag)
     }
 
     Fehlerausgabe meldungen;
-    Dienste dienste = Dienste::echt();
+    Dienste dienste = echteDienste();
     dienste.meldungen = &meldungen;
     dienste.homepageOeffnen = [](const QUrl&) {};
     Anwendung anwendung(dienste);

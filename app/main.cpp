@@ -1,3 +1,4 @@
+#include "echtedienste.h"
 #include "anwendung.h"
 #include "befehlszeile.h"
 #include "sprache.h"
@@ -40,7 +41,7 @@ int main(int argc, char* argv[])
     if (auftrag.art != grobrechner::Auftrag::Art::Fenster)
         return grobrechner::stapelAusfuehren(auftrag);
 
-    grobrechner::Anwendung anwendung(grobrechner::Dienste::echt());
+    grobrechner::Anwendung anwendung(grobrechner::echteDienste());
     grobrechner::Startmessung::beobachten(*anwendung.hauptmenue());
     anwendung.hauptmenue()->show();
     if (!auftrag.datei.isEmpty())

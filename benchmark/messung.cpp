@@ -10,6 +10,7 @@
 //     and as CSV, and `grobrechner --pdf` as a whole process against the
 //     program's start-up.
 // Usage: grobrechner_messung <grobrechner> <minimalfenster> [starts]
+#include "echtedienste.h"
 #include "anwendung.h"
 #include "beispieleingaben.h"
 #include "dateischreiben.h"
@@ -139,7 +140,7 @@ int main(int argc, char* argv[])
     // 3 and 4: in this process, with the real screens.
     QApplication app(argc, argv);
     Stumm stumm;
-    Dienste dienste = Dienste::echt();
+    Dienste dienste = echteDienste();
     dienste.meldungen = &stumm;
     dienste.homepageOeffnen = [](const QUrl&) {};
     Anwendung anwendung(dienste);

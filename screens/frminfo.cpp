@@ -1,5 +1,7 @@
 #include "frminfo.h"
 
+#include "fensterlage.h"
+#include "formularausgabe.h"
 #include "knopfreihe.h"
 #include "ui_frminfo.h"
 
@@ -41,15 +43,24 @@ frminfo::frminfo(Dienste& dienste, QWidget* eltern)
     m_rahmen.tastenzeile()->addWidget(schliessen);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     connect(drucken, &QPushButton::clicked, this, [this, drucken, pdf, schliessen] {
-        m_rahmen.drucken(QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait);
+        m_rahmen.ausgabe().drucken(QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait);
     });
     // The notes belong to no calculation: the PDF carries no name.
     connect(pdf, &QPushButton::clicked, this, [this, drucken, pdf, schliessen] {
-        m_rahmen.alsPdfSpeichern({QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait, QString(), QString()});
+        m_rahmen.ausgabe().alsPdfSpeichern({QString(), {drucken, pdf, schliessen}, QPageLayout::Portrait, QString(), QString()});
     });
     resize(940, 660); // made to fit the screen as it opens
 }
 
 frminfo::~frminfo() = default;
+
+void infoOeffnen(Dienste& dienste, QWidget& ueber)
+{
+    auto* info = new frminfo(dienste, &ueber);
+    // At the size it was made for, or smaller on a small screen: its text
+    // wraps to the width and scrolls.
+    platzieren(*info, ueber, info->size(), Lage::mittigDarueber);
+    info->show();
+}
 
 } // namespace grobrechner

@@ -28,4 +28,8 @@ private:
     std::unique_ptr<Ui::frminfoInhalt> m_ui;
 };
 
+// Opens the info screen over `ueber`: modal for the whole program, but not
+// blocking, so the caller returns at once.
+void infoOeffnen(Dienste& dienste, QWidget& ueber);
+
 } // namespace grobrechner

@@ -174,18 +174,15 @@ private slots:
         finde<QPushButton>(a->hauptmenue(), "cmdpreise")->click();
         maengel << platziertPruefen(a->preisfenster(), verfuegbar);
         a->preisfenster()->close();
-        int gesehen = 3;
         for (Pfad p : allePfade) {
             a->folge().starte(p);
             for (int k = 1; k <= 5; ++k) {
                 maengel << platziertPruefen(schritt(k), verfuegbar);
-                ++gesehen;
                 if (k < 5)
                     weiter(schritt(k));
             }
             schritt(5)->hauptmenueknopf()->click();
         }
-        QCOMPARE(gesehen, 18);
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(QStringLiteral("; "))));
     }
 

@@ -307,30 +307,6 @@ private slots:
     // Looked up, not linked: a misspelt call or library would silently drop the check.
     void theCallsThatAskCupsAboutAJobAreFound() { QVERIFY(cupsZurHand()); }
 
-    void printingIntoAPdfFileProducesAPage()
-    {
-        QTemporaryDir ordner;
-        const QString datei = ordner.filePath(QStringLiteral("blatt.pdf"));
-        t->dienste.neuerDruckauftrag = [&] { return QtDruckauftrag::alsPdf(datei); };
-        Anwendung pdf(t->dienste);
-        pdf.hauptmenue()->show();
-        pdf.folge().starte(Pfad::Landesstrasse);
-        weiter(qobject_cast<Pfadformular*>(pdf.folge().schritt(1)));
-        t->meldungen.antworten = {true};
-        qobject_cast<Pfadformular*>(pdf.folge().schritt(2))->druckknopf()->click();
-        QCOMPARE(t->meldungen.titel(), QStringList{"Drucken"});
-        QFile f(datei);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray inhalt = f.readAll();
-        QVERIFY(inhalt.startsWith("%PDF"));
-        QVERIFY(inhalt.size() > 2000);
-        // Vector graphics with real text, not a bitmap of the window.
-        QVERIFY(inhalt.contains("/FontFile2"));
-        QVERIFY(!inhalt.contains("/Subtype /Image"));
-        if (!qEnvironmentVariableIsEmpty("GROBRECHNER_PDF_BEHALTEN"))
-            QFile::copy(datei, qEnvironmentVariable("GROBRECHNER_PDF_BEHALTEN"));
-    }
-
     void theInfoScreenPrintsInPortraitWithoutACaptionTwice()
     {
         klicken(finde(a->hauptmenue(), "lblinfo"));

@@ -1,6 +1,7 @@
 #include "testhilfen.h"
 
 #include "beispieleingaben.h"
+#include "frminfo.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -248,6 +249,7 @@ Testdienste::Testdienste()
     dienste.neuerDruckauftrag = [this] { return std::make_unique<Druckrekorder>(druck); };
     dienste.jetzt = [this] { return zeit; };
     dienste.homepageOeffnen = [this](const QUrl& adresse) { geoeffnet.append(adresse); };
+    dienste.infoOeffnen = &infoOeffnen;
 }
 
 QStringList sichtbareFenster()

@@ -3,12 +3,9 @@
 #include "hinweise.h"
 #include "texte.h"
 
-#include <QList>
 #include <QObject>
-#include <QPageLayout>
 #include <QString>
 
-#include <functional>
 
 class QHBoxLayout;
 class QVBoxLayout;
@@ -22,18 +19,10 @@ namespace grobrechner {
 
 struct Dienste;
 class Bild;
+class Formularausgabe;
 class KlickLabel;
 class Knopfreihe;
 class Laengenwache;
-
-// How a window goes into a PDF: like its printout, and with a footer line.
-struct Pdfbild {
-    QString druckzeile;         // the status bar's text on the page, if any
-    QList<QWidget*> ausblenden; // the buttons left off the page
-    QPageLayout::Orientation ausrichtung = QPageLayout::Landscape;
-    QString bezeichnung;        // the calculation's name; empty: none
-    QString kalkulationsdatei;  // the calculation's own file, which a PDF never replaces; empty: none
-};
 
 // What the shared frame of one screen looks like.
 struct Ausstattung {
@@ -49,7 +38,7 @@ struct Ausstattung {
 // clock line and INFO at the top right, the screen's own controls in the
 // middle, logo and intellectual-property label at the bottom left beside the
 // row of buttons, the status bar at the very bottom. Also the hints, the
-// print routine, and what keeps hurried hands from harm: each time the window
+// way to the print routine, and what keeps hurried hands from harm: each time the window
 // appears it ignores the second click of a double click (Klicksperre), and
 // its length-limited fields refuse, and report, what does not fit
 // (Laengenwache).
@@ -85,21 +74,8 @@ public:
     // A short note in the status bar (which keeps it until the next hint).
     void statusZeigen(const QString& text);
 
-    // Asks, then prints the window on the default printer. While it renders,
-    // the status bar shows the print caption (if any) and the given buttons are
-    // hidden; they come back whatever fails. Every failing step reports itself
-    // in a "Druckfehler" box (a description not twice in a row) and the routine
-    // goes on with the next one; it stops if the window is closed meanwhile.
-    void drucken(const QString& druckzeile, const QList<QWidget*>& ausblenden, QPageLayout::Orientation ausrichtung);
-
-    // Asks for a file and writes the window into it as an A4 PDF, as the
-    // print routine would put it on paper (print caption, buttons hidden),
-    // with a footer of the calculation's name, the date and the data basis.
-    // A file that cannot be written is reported in a box.
-    void alsPdfSpeichern(const Pdfbild& bild);
-    // The same into the given file, without asking; empty on success,
-    // otherwise what went wrong.
-    QString pdfSchreiben(const QString& dateiname, const Pdfbild& bild);
+    // Printing and PDF of the window, as its printout shows it.
+    Formularausgabe& ausgabe() const { return *m_ausgabe; }
 
     void infoOeffnen();
 
@@ -110,11 +86,6 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
-    // While `abbilden` runs, the status bar shows the print caption (if any)
-    // and the given buttons are hidden; they come back whatever happens.
-    void ohneKnoepfe(const QString& druckzeile, const QList<QWidget*>& ausblenden,
-                     const std::function<void()>& abbilden);
-
     QWidget& m_fenster;
     Dienste& m_dienste;
     QStatusBar* m_statusleiste = nullptr;
@@ -127,10 +98,7 @@ private:
     QPushButton* m_druckknopf = nullptr;
     Laengenwache* m_laengenwache = nullptr;
     QPushButton* m_pdfknopf = nullptr;
+    Formularausgabe* m_ausgabe = nullptr;
 };
-
-// A file name from the name of a calculation or a screen: without the
-// characters that file systems refuse, with the extension appended.
-QString dateinamenvorschlag(const QString& name, const QString& endung);
 
 } // namespace grobrechner

@@ -3,6 +3,8 @@
 #include "bildschirmtexte.h"
 #include "blattzeilen.h"
 #include "csvtext.h"
+#include "dateiname.h"
+#include "formularausgabe.h"
 #include "dateischreiben.h"
 #include "dienste.h"
 #include "eingabefelder.h"
@@ -187,7 +189,7 @@ void Pfadformular::datenZeigen()
 
 void Pfadformular::drucken()
 {
-    rahmen().drucken(m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape);
+    rahmen().ausgabe().drucken(m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape);
 }
 
 QString Pfadformular::dateiname(const QString& titel, const QString& filter, const QString& endung,
@@ -229,9 +231,9 @@ Pdfbild Pfadformular::pdfbild() const
             m_bezeichnung ? m_bezeichnung->text() : QString(), m_umgebung.datei};
 }
 
-void Pfadformular::alsPdfSpeichern() { rahmen().alsPdfSpeichern(pdfbild()); }
+void Pfadformular::alsPdfSpeichern() { rahmen().ausgabe().alsPdfSpeichern(pdfbild()); }
 
-QString Pfadformular::pdfSchreiben(const QString& datei) { return rahmen().pdfSchreiben(datei, pdfbild()); }
+QString Pfadformular::pdfSchreiben(const QString& datei) { return rahmen().ausgabe().pdfSchreiben(datei, pdfbild()); }
 
 void Pfadformular::alsCsvSpeichern()
 {

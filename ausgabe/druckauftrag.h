@@ -1,7 +1,6 @@
 #pragma once
 
-#include "dienste.h"
-
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -9,6 +8,16 @@
 #include <memory>
 
 namespace grobrechner {
+
+// One print job. Each step answers with an empty text on success and with a
+// German description of what went wrong otherwise.
+class Druckauftrag {
+public:
+    virtual ~Druckauftrag() = default;
+    virtual QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) = 0;
+    virtual QString fensterDrucken(QWidget& fenster) = 0;
+    virtual QString abschliessen() = 0;
+};
 
 // Draws the window into `ziel` (in the painter's device coordinates), scaled to
 // fit and keeping its proportions, as vector graphics with real text.
@@ -24,16 +33,12 @@ class QtDruckauftrag final : public Druckauftrag {
 public:
     // The system's default printer; a null QPrinterInfo means none is set up.
     explicit QtDruckauftrag(const QPrinterInfo& drucker);
-    // A PDF file instead of paper, for looking at a printout without a printer.
-    static std::unique_ptr<QtDruckauftrag> alsPdf(const QString& dateiname);
 
     QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) override;
     QString fensterDrucken(QWidget& fenster) override;
     QString abschliessen() override;
 
 private:
-    QtDruckauftrag() = default;
-
     std::unique_ptr<QPrinter> m_drucker; // null when no printer is set up
     QPainter m_maler;
 };

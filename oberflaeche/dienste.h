@@ -1,7 +1,8 @@
 #pragma once
 
+#include "druckauftrag.h"
+
 #include <QDateTime>
-#include <QPageLayout>
 #include <QString>
 #include <QUrl>
 
@@ -60,16 +61,6 @@ private:
     QString m_ordner; // where the last file was chosen, for the next dialog
 };
 
-// One print job. Each step answers with an empty text on success and with a
-// German description of what went wrong otherwise.
-class Druckauftrag {
-public:
-    virtual ~Druckauftrag() = default;
-    virtual QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) = 0;
-    virtual QString fensterDrucken(QWidget& fenster) = 0;
-    virtual QString abschliessen() = 0;
-};
-
 // What a screen needs from the world outside the calculation: message boxes,
 // file dialogs, the printer, the clock and the web browser.
 struct Dienste {
@@ -78,10 +69,8 @@ struct Dienste {
     std::function<std::unique_ptr<Druckauftrag>()> neuerDruckauftrag;
     std::function<QDateTime()> jetzt;
     std::function<void(const QUrl&)> homepageOeffnen;
-
-    // The real world: QMessageBox, QFileDialog, the default printer, the
-    // system clock and QDesktopServices.
-    static Dienste echt();
+    // The info screen over the window `ueber`, as every screen's INFO opens it.
+    std::function<void(Dienste& dienste, QWidget& ueber)> infoOeffnen;
 };
 
 } // namespace grobrechner

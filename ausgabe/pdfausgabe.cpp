@@ -2,7 +2,7 @@
 
 #include "dateischreiben.h"
 #include "druckauftrag.h"
-#include "texte.h"
+#include "programm.h"
 
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,7 +18,7 @@ QString fensterAlsPdf(QWidget& fenster, const QString& dateiname, QPageLayout::O
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), ausrichtung, QMarginsF(12, 12, 12, 12),
                                       QPageLayout::Millimeter));
         pdf.setTitle(titel);
-        pdf.setCreator(texte::programmname);
+        pdf.setCreator(QString::fromUtf8(programmname.data(), programmname.size()));
         QPainter maler;
         if (!maler.begin(&pdf))
             return QStringLiteral("Das PDF ließ sich nicht anlegen.");

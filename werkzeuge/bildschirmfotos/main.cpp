@@ -5,6 +5,7 @@
 // platform a screen of that size, so the windows are placed and sized as on
 // such a screen; --schrift sets the application font's size in points, as a
 // desktop's font setting does. QT_SCALE_FACTOR=2 shows the screens at 200 %.
+#include "echtedienste.h"
 #include "anwendung.h"
 #include "beispieleingaben.h"
 #include "frminfo.h"
@@ -80,7 +81,7 @@ int main(int argc, char* argv[])
     QDir().mkpath(ziel);
 
     StilleMeldungen meldungen;
-    Dienste dienste = Dienste::echt();
+    Dienste dienste = echteDienste();
     dienste.meldungen = &meldungen;
     dienste.jetzt = [] { return QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3)); };
     dienste.homepageOeffnen = [](const QUrl&) {};

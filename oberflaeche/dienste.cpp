@@ -1,9 +1,7 @@
 #include "dienste.h"
 
 #include "dialogwache.h"
-#include "druckauftrag.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -82,20 +80,6 @@ QString QtDateiwahl::speichern(QWidget* eltern, const QString& titel, const QStr
     if (!datei.isEmpty())
         m_ordner = QFileInfo(datei).absolutePath();
     return datei;
-}
-
-Dienste Dienste::echt()
-{
-    static QtMeldungen meldungen;
-    static QtDateiwahl dateiwahl;
-    Dienste d;
-    d.meldungen = &meldungen;
-    d.dateiwahl = &dateiwahl;
-    d.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo::defaultPrinter()); };
-    d.jetzt = [] { return QDateTime::currentDateTime(); };
-    // A browser that cannot be started is not worth a message.
-    d.homepageOeffnen = [](const QUrl& adresse) { QDesktopServices::openUrl(adresse); };
-    return d;
 }
 
 } // namespace grobrechner

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "programm.h"
+
 #include <QString>
 #include <QUrl>
 
 // Texts that stand on more than one screen.
 namespace grobrechner::texte {
 
-inline const QString programmname = QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen");
+inline const QString programmname = QString::fromUtf8(grobrechner::programmname.data(), grobrechner::programmname.size());
 
 inline const QString hintergrund = QStringLiteral(
     "Dieser Grobrechner dient zur Grobabschätzung der Errichtungs- bzw. Sanierungskosten von Landes- bzw. "

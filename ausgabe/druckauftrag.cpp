@@ -80,15 +80,6 @@ QtDruckauftrag::QtDruckauftrag(const QPrinterInfo& drucker)
         m_drucker = std::make_unique<QPrinter>(drucker, QPrinter::HighResolution);
 }
 
-std::unique_ptr<QtDruckauftrag> QtDruckauftrag::alsPdf(const QString& dateiname)
-{
-    std::unique_ptr<QtDruckauftrag> auftrag(new QtDruckauftrag);
-    auftrag->m_drucker = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    auftrag->m_drucker->setOutputFormat(QPrinter::PdfFormat);
-    auftrag->m_drucker->setOutputFileName(dateiname);
-    return auftrag;
-}
-
 QString QtDruckauftrag::ausrichtungSetzen(QPageLayout::Orientation ausrichtung)
 {
     if (!m_drucker)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "formular.h"
+#include "formularausgabe.h"
 #include "pfadbildschirme.h"
 
 class QLabel;
