@@ -144,7 +144,7 @@ int stapelAusfuehren(const Auftrag& auftrag)
         return 1;
     }
     const Kalkulation& k = *gelesen.kalkulation;
-    if (k.schritt < 3) {
+    if (nummer(k.schritt) < nummer(Schritt::Betriebseingabe)) {
         ausgeben(stderr, QStringLiteral("grobrechner: „%1“ wurde vor den Betriebskosten gespeichert; ein "
                                         "Ergebnisblatt gibt es erst, wenn sie berechnet sind.\n")
                              .arg(datei));
@@ -156,7 +156,7 @@ int stapelAusfuehren(const Auftrag& auftrag)
     dienste.meldungen = &meldungen;
     dienste.homepageOeffnen = [](const QUrl&) {};
     Anwendung anwendung(dienste);
-    Pfadformular* blatt = anwendung.folge().aufbauen(k.pfad, k.daten, 5);
+    Pfadformular* blatt = anwendung.folge().aufbauen(k.pfad, k.daten, Schritt::Ergebnisblatt);
     // Laid out as on the screen, without ever being shown.
     blatt->ensurePolished();
     blatt->layout()->activate();

@@ -3,6 +3,7 @@
 #include "eingabefelder.h"
 #include "fensterlage.h"
 #include "formular.h"
+#include "pfadbildschirme.h"
 #include "preiseinstellungen.h"
 
 #include <QScopedValueRollback>
@@ -29,13 +30,13 @@ void Bildschirmfolge::starte(Pfad pfad)
     m_zustand = Pfadzustand{pfad};
     m_preise = preiseinstellungen::lesen();
     m_umgebung.datei.clear();
-    Pfadformular* eingabe = erzeuge(1);
+    Pfadformular* eingabe = erzeuge(Schritt::Eingabe);
     zeige(*eingabe, m_hauptmenue);
     m_hauptmenue.hide();
     pfadZuruecksetzen(m_daten, pfad);
 }
 
-Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis)
+Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt bis)
 {
     schliesseAlle();
     m_pfad = pfad;
@@ -43,22 +44,24 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
     m_umgebung.datei.clear();
     // A file keeps inputs only: its figures come from the prices set now.
     m_preise = preiseinstellungen::lesen();
-    const auto uebernehmeSchritt = [&](int schritt) {
+    const auto uebernehmeSchritt = [&](Schritt schritt) {
         for (Eingabefeld feld : eingabefelder(pfad, schritt))
             uebernehmen(m_daten, eingaben, feld);
     };
     // The same order as on the way forward: the path's reset, step 1's inputs,
     // and at step 3 the entry values, which the saved inputs then replace.
     pfadZuruecksetzen(m_daten, pfad);
-    uebernehmeSchritt(1);
+    uebernehmeSchritt(Schritt::Eingabe);
     QWidget* vorher = &m_hauptmenue;
     Pfadformular* schritt = nullptr;
-    for (int k = 1; k <= bis; ++k) {
+    for (Schritt k : alleSchritte) {
+        if (nummer(k) > nummer(bis))
+            break;
         schritt = erzeuge(k);
         platzieren(*schritt, *vorher, anzeigegroesse(*schritt, *vorher, vorher->size()));
-        if (k == 3) {
+        if (k == Schritt::Betriebseingabe) {
             eintrittswerteSetzen(m_daten, pfad);
-            uebernehmeSchritt(3);
+            uebernehmeSchritt(Schritt::Betriebseingabe);
         }
         schritt->datenZeigen();
         vorher = schritt;
@@ -66,7 +69,7 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
     return schritt;
 }
 
-void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei)
+void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt schritt, const QString& datei)
 {
     Pfadformular* zuletzt = aufbauen(pfad, eingaben, schritt);
     m_umgebung.datei = datei;
@@ -76,53 +79,54 @@ void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int 
 
 void Bildschirmfolge::vor(QWidget& von)
 {
-    const int k = nummerVon(von);
-    if (k < 1 || k > 4)
+    const std::optional<Schritt> k = schrittVon(von);
+    const std::optional<Schritt> weiter = k ? danach(*k) : std::nullopt;
+    if (!weiter)
         return;
-    Pfadformular* naechster = m_schritte[k] ? m_schritte[k].data() : erzeuge(k + 1);
+    Pfadformular* naechster = platz(*weiter) ? platz(*weiter).data() : erzeuge(*weiter);
     zeige(*naechster, von);
     von.hide();
-    if (k == 2)
+    if (*k == Schritt::Kosten)
         eintrittswerteSetzen(m_daten, *m_pfad);
 }
 
 void Bildschirmfolge::zurueck(QWidget& von)
 {
-    const int k = nummerVon(von);
-    if (k < 2 || !m_schritte[k - 2])
+    const std::optional<Schritt> k = schrittVon(von);
+    const std::optional<Schritt> vorher = k ? davor(*k) : std::nullopt;
+    if (!vorher || !platz(*vorher))
         return;
-    zeige(*m_schritte[k - 2], von);
-    schliesse(k);
+    zeige(*platz(*vorher), von);
+    schliesse(*k);
     m_hauptmenue.hide();
 }
 
 void Bildschirmfolge::hauptmenue(QWidget& von)
 {
-    if (nummerVon(von) < 1)
+    if (!schrittVon(von))
         return;
     menueZeigen();
     schliesseAlle();
 }
 
-Pfadformular* Bildschirmfolge::schritt(int nummer) const
+Pfadformular* Bildschirmfolge::schritt(Schritt schritt) const
 {
-    return nummer >= 1 && nummer <= 5 ? m_schritte[nummer - 1].data() : nullptr;
+    return m_schritte[static_cast<std::size_t>(nummer(schritt) - 1)].data();
 }
 
-int Bildschirmfolge::nummerVon(const QWidget& w) const
+std::optional<Schritt> Bildschirmfolge::schrittVon(const QWidget& w) const
 {
-    for (int i = 0; i < 5; ++i)
-        if (m_schritte[i] == &w)
-            return i + 1;
-    return 0;
+    for (Schritt s : alleSchritte)
+        if (schritt(s) == &w)
+            return s;
+    return std::nullopt;
 }
 
-Pfadformular* Bildschirmfolge::erzeuge(int nummer)
+Pfadformular* Bildschirmfolge::erzeuge(Schritt schritt)
 {
-    const Pfadbildschirm& b = pfadbildschirm(*m_pfad, nummer);
-    schrittBerechnen(m_zustand, m_daten, nummer, m_preise);
-    Pfadformular* neu = bildschirmErzeugen(b.name, m_umgebung);
-    m_schritte[nummer - 1] = neu;
+    schrittBerechnen(m_zustand, m_daten, schritt, m_preise);
+    Pfadformular* neu = pfadbildschirm(*m_pfad, schritt).erzeugen(m_umgebung);
+    platz(schritt) = neu;
     connect(neu, &Formular::schliesst, this, [this](Formular* f) {
         if (!m_schliesstSelbst)
             fensterGeschlossen(f);
@@ -148,30 +152,30 @@ void Bildschirmfolge::menueZeigen()
     m_hauptmenue.show();
 }
 
-void Bildschirmfolge::schliesse(int nummer)
+void Bildschirmfolge::schliesse(Schritt schritt)
 {
-    QPointer<Pfadformular> s = m_schritte[nummer - 1];
-    m_schritte[nummer - 1] = nullptr;
+    QPointer<Pfadformular> s = platz(schritt);
+    platz(schritt) = nullptr;
     if (!s)
         return;
-    schrittVerwerfen(m_zustand, nummer);
+    schrittVerwerfen(m_zustand, schritt);
     const QScopedValueRollback<bool> selbst(m_schliesstSelbst, true);
     s->close();
 }
 
 void Bildschirmfolge::schliesseAlle()
 {
-    for (int k = 1; k <= 5; ++k)
-        schliesse(k);
+    for (Schritt s : alleSchritte)
+        schliesse(s);
 }
 
 void Bildschirmfolge::fensterGeschlossen(Formular* formular)
 {
-    const int k = nummerVon(*formular);
-    if (k < 1)
+    const std::optional<Schritt> k = schrittVon(*formular);
+    if (!k)
         return;
-    m_schritte[k - 1] = nullptr; // it is closing already
-    schrittVerwerfen(m_zustand, k);
+    platz(*k) = nullptr; // it is closing already
+    schrittVerwerfen(m_zustand, *k);
     menueZeigen();
     schliesseAlle();
 }

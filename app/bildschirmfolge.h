@@ -42,27 +42,28 @@ public:
     // shows its inputs, each result step is worked out on the way, and the
     // operating step starts from the saved inputs instead of its entry values.
     // Whatever path was open is closed first. Answers the screen of step `bis`.
-    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis);
+    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt bis);
     // As aufbauen, and shows step `schritt` where the main menu stood;
     // saving offers `datei`, the file it came from.
-    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei);
+    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt schritt, const QString& datei);
 
     void vor(QWidget& von) override;
     void zurueck(QWidget& von) override;
     void hauptmenue(QWidget& von) override;
 
-    // The screen of step 1 to 5 of the path in use, or null when it is closed.
-    Pfadformular* schritt(int nummer) const;
+    // The screen of a step of the path in use, or null when it is closed.
+    Pfadformular* schritt(Schritt schritt) const;
     std::optional<Pfad> pfad() const { return m_pfad; }
     const Pfadzustand& zustand() const { return m_zustand; }
     const Preise& preise() const { return m_preise; }
 
 private:
-    int nummerVon(const QWidget& w) const;
-    Pfadformular* erzeuge(int nummer);
+    std::optional<Schritt> schrittVon(const QWidget& w) const;
+    QPointer<Pfadformular>& platz(Schritt schritt) { return m_schritte[static_cast<std::size_t>(nummer(schritt) - 1)]; }
+    Pfadformular* erzeuge(Schritt schritt);
     void zeige(QWidget& neu, const QWidget& alt);
     void menueZeigen();
-    void schliesse(int nummer);
+    void schliesse(Schritt schritt);
     void schliesseAlle();
     void fensterGeschlossen(Formular* formular);
 
@@ -72,11 +73,8 @@ private:
     Umgebung m_umgebung;
     QWidget& m_hauptmenue;
     std::optional<Pfad> m_pfad;
-    std::array<QPointer<Pfadformular>, 5> m_schritte;
+    std::array<QPointer<Pfadformular>, std::size(alleSchritte)> m_schritte;
     bool m_schliesstSelbst = false;
 };
-
-// The screen of a path step, by its name.
-Pfadformular* bildschirmErzeugen(const QString& name, Umgebung& umgebung);
 
 } // namespace grobrechner

@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
     for (Pfad pfad : allePfade) {
         anwendung.folge().starte(pfad);
         QCoreApplication::processEvents();
-        for (int k = 1; k <= 4; ++k) {
+        for (Schritt k : {Schritt::Eingabe, Schritt::Kosten, Schritt::Betriebseingabe, Schritt::Betrieb}) {
             auto* schritt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(k));
             beispieleingabenMachen(*schritt);
             QElapsedTimer uhr;
@@ -159,13 +159,13 @@ int main(int argc, char* argv[])
             schritt->vorwaertsknopf()->click();
             QCoreApplication::processEvents(); // the new screen is laid out and painted
             wechsel.push_back(double(uhr.nsecsElapsed()) / 1e6);
-            if (!anwendung.folge().schritt(k + 1) || !anwendung.folge().schritt(k + 1)->isVisible()) {
-                std::fprintf(stderr, "Schritt %d führte nicht weiter\n", k);
+            if (!anwendung.folge().schritt(*danach(k)) || !anwendung.folge().schritt(*danach(k))->isVisible()) {
+                std::fprintf(stderr, "Schritt %d führte nicht weiter\n", nummer(k));
                 return 1;
             }
         }
         if (pfad != Pfad::Sanierung)
-            qobject_cast<Pfadformular*>(anwendung.folge().schritt(5))->hauptmenueknopf()->click();
+            qobject_cast<Pfadformular*>(anwendung.folge().schritt(Schritt::Ergebnisblatt))->hauptmenueknopf()->click();
         QCoreApplication::processEvents();
     }
 
@@ -182,8 +182,8 @@ int main(int argc, char* argv[])
     };
     QTemporaryDir ordner;
     const QString grob = ordner.filePath(QStringLiteral("sanierung.grob"));
-    const Kalkulation sanierung{Pfad::Sanierung, 5, anwendung.daten()};
-    auto* blatt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(5));
+    const Kalkulation sanierung{Pfad::Sanierung, Schritt::Ergebnisblatt, anwendung.daten()};
+    auto* blatt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(Schritt::Ergebnisblatt));
     const double speichern = zeitVon(50, [&] { kalkulationSpeichern(grob, sanierung); });
     // The yardstick: QSaveFile waits until the disk holds the file. In memory
     // (tmpfs) there is nothing to wait for, which leaves the program's own part.

@@ -46,14 +46,14 @@ std::string datenbasistext(const Preise& p)
     return "Datenbasis: " + preise + "; CO₂-Faktor " + zahltext(p.co2faktor) + " g/kWh";
 }
 
-std::string datenbasistext(const Pfadzustand& z, int schritt)
+std::string datenbasistext(const Pfadzustand& z, Schritt schritt)
 {
     const Preise* p = nullptr;
-    if (schritt == 2 && z.errichtung)
+    if (schritt == Schritt::Kosten && z.errichtung)
         p = &z.errichtung->preise;
-    else if (schritt == 2 && z.sanierung)
+    else if (schritt == Schritt::Kosten && z.sanierung)
         p = &z.sanierung->preise;
-    else if ((schritt == 4 || schritt == 5) && z.betrieb)
+    else if ((schritt == Schritt::Betrieb || schritt == Schritt::Ergebnisblatt) && z.betrieb)
         p = &z.betrieb->preise; // the sheet's prices are those of the whole path
     return p ? datenbasistext(*p) : std::string();
 }

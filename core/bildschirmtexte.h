@@ -72,7 +72,7 @@ std::string co2text(float kwh, float faktor);
 std::string datenbasistext(const Preise& preise);
 // The line of a result step (2, 4 or 5) from the prices its figures were
 // computed with; empty for a step without figures.
-std::string datenbasistext(const Pfadzustand& zustand, int schritt);
+std::string datenbasistext(const Pfadzustand& zustand, Schritt schritt);
 
 // One installation on step 4.
 struct Anlagentexte {

@@ -27,11 +27,11 @@ constexpr F betriebMitBestand[] = {F::wattageb,      F::strompreis,    F::lampe,
 
 } // namespace
 
-std::span<const Eingabefeld> eingabefelder(Pfad pfad, int schritt)
+std::span<const Eingabefeld> eingabefelder(Pfad pfad, Schritt schritt)
 {
-    if (schritt == 3)
+    if (schritt == Schritt::Betriebseingabe)
         return pfad == Pfad::Sanierung ? std::span<const F>(betriebMitBestand) : std::span<const F>(betrieb);
-    if (schritt != 1)
+    if (schritt != Schritt::Eingabe)
         return {};
     switch (pfad) {
     case Pfad::Landesstrasse:

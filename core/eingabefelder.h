@@ -49,7 +49,7 @@ enum class Eingabefeld {
 // The inputs of the input screen of step 1 or step 3 of a path, in the order
 // its checks take them (a rule between two inputs comes with the later one);
 // nothing for the other steps.
-std::span<const Eingabefeld> eingabefelder(Pfad pfad, int schritt);
+std::span<const Eingabefeld> eingabefelder(Pfad pfad, Schritt schritt);
 
 // Where a record keeps an input: a pointer to its member, of the type the input
 // has (const for a const record).

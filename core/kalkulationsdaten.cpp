@@ -9,7 +9,7 @@ namespace {
 // The duration the switch-off fields stand for until the user types one.
 constexpr double eintrittsAbschaltdauer = 6;
 
-void schrittUebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Pfad pfad, int schritt)
+void schrittUebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle, Pfad pfad, Schritt schritt)
 {
     for (Eingabefeld feld : eingabefelder(pfad, schritt))
         uebernehmen(ziel, quelle, feld);
@@ -19,7 +19,7 @@ void schrittUebernehmen(Kalkulationsdaten& ziel, const Kalkulationsdaten& quelle
 
 void pfadZuruecksetzen(Kalkulationsdaten& d, Pfad pfad)
 {
-    schrittUebernehmen(d, Kalkulationsdaten{}, pfad, 1);
+    schrittUebernehmen(d, Kalkulationsdaten{}, pfad, Schritt::Eingabe);
 }
 
 void eintrittswerteSetzen(Kalkulationsdaten& d, Pfad pfad)
@@ -28,7 +28,7 @@ void eintrittswerteSetzen(Kalkulationsdaten& d, Pfad pfad)
     eintritt.lampe = &vorgabelampe(lampenauswahl(pfad));
     eintritt.schaltung.abschaltdauer = eintrittsAbschaltdauer;
     eintritt.schaltungb.abschaltdauer = eintrittsAbschaltdauer;
-    schrittUebernehmen(d, eintritt, pfad, 3);
+    schrittUebernehmen(d, eintritt, pfad, Schritt::Betriebseingabe);
 }
 
 } // namespace grobrechner

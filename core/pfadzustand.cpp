@@ -15,11 +15,11 @@ std::optional<float> abstandFuer(Pfad pfad, const Kalkulationsdaten& d)
 
 } // namespace
 
-void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt, const Preise& preise)
+void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, Schritt schritt, const Preise& preise)
 {
-    if (schritt == 2 && z.pfad == Pfad::Sanierung) {
+    if (schritt == Schritt::Kosten && z.pfad == Pfad::Sanierung) {
         z.sanierung = Sanierungsstand{d, preise, sanierungskostenBerechnen(d, preise)};
-    } else if (schritt == 2) {
+    } else if (schritt == Schritt::Kosten) {
         Errichtungsstand stand{d, preise, abstandFuer(z.pfad, d), std::nullopt};
         if (stand.abstand) {
             stand.kosten = errichtungskostenBerechnen(d, *stand.abstand, preise);
@@ -27,7 +27,7 @@ void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt, const P
             stand.eingaben.anzahllp = d.anzahllp;
         }
         z.errichtung = stand;
-    } else if (schritt == 4) {
+    } else if (schritt == Schritt::Betrieb) {
         Betriebsstand stand{d, preise, Betriebskostenrechnung(d, preise), std::nullopt};
         if (z.pfad == Pfad::Sanierung)
             stand.bestand = Bestandsrechnung(d);
@@ -35,12 +35,12 @@ void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, int schritt, const P
     }
 }
 
-void schrittVerwerfen(Pfadzustand& z, int schritt)
+void schrittVerwerfen(Pfadzustand& z, Schritt schritt)
 {
-    if (schritt == 2) {
+    if (schritt == Schritt::Kosten) {
         z.errichtung.reset();
         z.sanierung.reset();
-    } else if (schritt == 4) {
+    } else if (schritt == Schritt::Betrieb) {
         z.betrieb.reset();
     }
 }

@@ -54,9 +54,9 @@ struct Pfadzustand {
 // construction writes its number of light points into the record, where the
 // operating costs take it from), step 4 the operating costs. The other steps
 // compute nothing. Each step keeps the prices it was computed with.
-void schrittBerechnen(Pfadzustand& zustand, Kalkulationsdaten& daten, int schritt, const Preise& preise);
+void schrittBerechnen(Pfadzustand& zustand, Kalkulationsdaten& daten, Schritt schritt, const Preise& preise);
 
 // As the screen of a step closes, its figures go with it.
-void schrittVerwerfen(Pfadzustand& zustand, int schritt);
+void schrittVerwerfen(Pfadzustand& zustand, Schritt schritt);
 
 } // namespace grobrechner

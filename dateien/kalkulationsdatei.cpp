@@ -263,11 +263,11 @@ QString zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
     }
 }
 
-std::vector<Eingabefeld> felderBis(Pfad pfad, int schritt)
+std::vector<Eingabefeld> felderBis(Pfad pfad, Schritt schritt)
 {
     std::vector<Eingabefeld> felder;
-    for (int s : {1, 3})
-        if (s <= schritt)
+    for (Schritt s : alleSchritte)
+        if (nummer(s) <= nummer(schritt))
             for (Eingabefeld f : eingabefelder(pfad, s))
                 felder.push_back(f);
     return felder;
@@ -310,7 +310,7 @@ QByteArray kalkulationAlsJson(const Kalkulation& k)
         {QStringLiteral("format"), formatname},
         {QStringLiteral("formatversion"), kalkulationsformat},
         {QStringLiteral("pfad"), wortFuer(pfadwoerter, k.pfad)},
-        {QStringLiteral("schritt"), k.schritt},
+        {QStringLiteral("schritt"), nummer(k.schritt)},
         {QStringLiteral("eingaben"), eingaben},
     };
     return QJsonDocument(datei).toJson(QJsonDocument::Indented);
@@ -364,7 +364,7 @@ Gelesen kalkulationAusJson(const QByteArray& inhalt)
     k.pfad = *pfad;
     if (!ganzeZahl(datei.value(QStringLiteral("schritt")), 1, 5))
         return fehler(QStringLiteral("„schritt“ muss eine ganze Zahl von 1 bis 5 sein."));
-    k.schritt = datei.value(QStringLiteral("schritt")).toInt();
+    k.schritt = *schrittNummer(datei.value(QStringLiteral("schritt")).toInt());
     if (!datei.value(QStringLiteral("eingaben")).isObject())
         return fehler(QStringLiteral("Der Eintrag „eingaben“ fehlt oder ist kein Objekt."));
 

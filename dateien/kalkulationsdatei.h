@@ -1,7 +1,6 @@
 #pragma once
 
-#include "kalkulationsdaten.h"
-#include "pfad.h"
+#include "kalkulation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,13 +28,6 @@
 // with one input missing, out of range or unknown is refused as a whole.
 
 namespace grobrechner {
-
-struct Kalkulation {
-    Pfad pfad = Pfad::Landesstrasse;
-    int schritt = 1; // the screen it was saved from, 1 to 5
-    // The inputs of the path up to that screen; every other field at its start value.
-    Kalkulationsdaten daten;
-};
 
 // The format version this program writes; it reads this one and older ones.
 inline constexpr int kalkulationsformat = 1;

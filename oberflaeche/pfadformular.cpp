@@ -40,7 +40,7 @@ struct Zurueck {
     const char* hinweis;
 };
 
-// The back button of each step; step 1 has none.
+// The back button of each step, in their order; the first has none.
 const Zurueck zurueckJeSchritt[] = {
     {nullptr, nullptr},
     {"zurück zur Eingabe", "Zurück zur Eingabe."},
@@ -49,15 +49,13 @@ const Zurueck zurueckJeSchritt[] = {
     {"zurück zu den Betriebskosten", "Zurück zu den Betriebskosten."},
 };
 
-bool istEingabe(int schritt) { return schritt == 1 || schritt == 3; }
-
 const QString kalkulationsfilter = QStringLiteral("Kalkulationen des Grobrechners (*.grob)");
 
 } // namespace
 
-Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
-    : Formular(ausstattungVon(pfadbildschirm(name)), umgebung.dienste)
-    , m_beschreibung(pfadbildschirm(name))
+Pfadformular::Pfadformular(const Pfadbildschirm& beschreibung, Umgebung& umgebung)
+    : Formular(ausstattungVon(beschreibung), umgebung.dienste)
+    , m_beschreibung(beschreibung)
     , m_umgebung(umgebung)
     , m_blattzeilen(new Blattzeilen(this))
 {
@@ -87,12 +85,12 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
         m_knoepfe.append(m_pdf);
         connect(m_pdf, &QPushButton::clicked, this, &Pfadformular::alsPdfSpeichern);
     }
-    if (b.schritt == 5) {
+    if (b.schritt == Schritt::Ergebnisblatt) {
         m_csv = knopf("cmdcsv", QStringLiteral("Als CSV speichern…"));
         setHint(m_csv, QStringLiteral("Speichert das Ergebnisblatt als CSV-Datei für eine Tabellenkalkulation."));
         connect(m_csv, &QPushButton::clicked, this, &Pfadformular::alsCsvSpeichern);
     }
-    const Zurueck& z = zurueckJeSchritt[b.schritt - 1];
+    const Zurueck& z = zurueckJeSchritt[nummer(b.schritt) - 1];
     if (z.text) {
         m_zurueck = knopf("cmdback", QString::fromUtf8(z.text));
         setHint(m_zurueck, QString::fromUtf8(z.hinweis));
@@ -126,7 +124,7 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
 
 void Pfadformular::bezeichnungAnlegen()
 {
-    if (m_beschreibung.schritt == 1) {
+    if (m_beschreibung.schritt == Schritt::Eingabe) {
         auto* zeile = new QWidget(this);
         auto* layout = new QHBoxLayout(zeile);
         layout->setContentsMargins(0, 0, 0, 0);

@@ -2,7 +2,7 @@
 
 #include "formular.h"
 #include "formularausgabe.h"
-#include "pfadbildschirme.h"
+#include "pfadbildschirm.h"
 
 class QLabel;
 class QLineEdit;
@@ -39,7 +39,7 @@ struct Umgebung {
 class Pfadformular : public Formular {
     Q_OBJECT
 public:
-    Pfadformular(const QString& name, Umgebung& umgebung);
+    Pfadformular(const Pfadbildschirm& beschreibung, Umgebung& umgebung);
 
     const Pfadbildschirm& beschreibung() const { return m_beschreibung; }
     Kalkulationsdaten& daten() const { return m_umgebung.daten; }

@@ -16,8 +16,8 @@
 
 namespace grobrechner {
 
-Betriebseingabe::Betriebseingabe(const QString& name, Umgebung& umgebung)
-    : Pfadformular(name, umgebung)
+Betriebseingabe::Betriebseingabe(const Pfadbildschirm& bildschirm, Umgebung& umgebung)
+    : Pfadformular(bildschirm, umgebung)
 {
     QWidget* inhalt = rahmen().inhalt();
     m_raster = new QGridLayout(inhalt);

@@ -19,7 +19,7 @@ class GeplanteAnlage;
 class Betriebseingabe : public Pfadformular {
     Q_OBJECT
 public:
-    Betriebseingabe(const QString& name, Umgebung& umgebung);
+    Betriebseingabe(const Pfadbildschirm& bildschirm, Umgebung& umgebung);
 
     void datenZeigen() override;
 

@@ -33,8 +33,8 @@ Betriebszahlen::Namen namen(const char* gesamtbeschriftung)
 
 } // namespace
 
-Betriebsergebnis::Betriebsergebnis(const QString& name, Umgebung& umgebung, const Art& art)
-    : Pfadformular(name, umgebung)
+Betriebsergebnis::Betriebsergebnis(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art)
+    : Pfadformular(bildschirm, umgebung)
 {
     Wertetabelle tabelle(rahmen().inhalt());
     tabelle.ueberschrift("Label16", QStringLiteral("Eingegebene Werte"));

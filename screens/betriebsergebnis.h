@@ -26,7 +26,7 @@ public:
         const char* gesamtbeschriftung; // the caption of the total row
     };
 
-    Betriebsergebnis(const QString& name, Umgebung& umgebung, const Art& art);
+    Betriebsergebnis(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art);
 };
 
 } // namespace grobrechner

@@ -36,8 +36,8 @@ static_assert(std::size(zeilenbilder) == static_cast<std::size_t>(Errichtungserg
 
 } // namespace
 
-Errichtungsergebnis::Errichtungsergebnis(const QString& name, Umgebung& umgebung, const Art& art)
-    : Pfadformular(name, umgebung)
+Errichtungsergebnis::Errichtungsergebnis(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art)
+    : Pfadformular(bildschirm, umgebung)
 {
     const Errichtungstexte texte = errichtungstexte(zustand());
     Wertetabelle tabelle(rahmen().inhalt());

@@ -34,7 +34,7 @@ public:
         std::vector<Zeile> ergebnis;   // under "Berechnungsergebnis"
     };
 
-    Errichtungsergebnis(const QString& name, Umgebung& umgebung, const Art& art);
+    Errichtungsergebnis(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art);
 };
 
 } // namespace grobrechner

@@ -1,9 +1,11 @@
 #include "frmbetrko_gde.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 frmbetrko_gde::frmbetrko_gde(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_gde"), umgebung)
+    : Betriebseingabe(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Betriebseingabe), umgebung)
 {
 }
 

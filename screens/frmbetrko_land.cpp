@@ -1,9 +1,11 @@
 #include "frmbetrko_land.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 frmbetrko_land::frmbetrko_land(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_land"), umgebung)
+    : Betriebseingabe(pfadbildschirm(Pfad::Landesstrasse, Schritt::Betriebseingabe), umgebung)
 {
 }
 

@@ -1,5 +1,7 @@
 #include "frmbetrko_san.h"
 
+#include "pfadbildschirme.h"
+
 #include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "geplanteanlage.h"
@@ -36,7 +38,7 @@ QLabel* spaltenkopf(const char* name, const QString& text, QWidget* eltern)
 } // namespace
 
 frmbetrko_san::frmbetrko_san(Umgebung& umgebung)
-    : Betriebseingabe(QStringLiteral("frmbetrko_san"), umgebung)
+    : Betriebseingabe(pfadbildschirm(Pfad::Sanierung, Schritt::Betriebseingabe), umgebung)
 {
     QWidget* inhalt = rahmen().inhalt();
     Kalkulationsdaten& d = daten();

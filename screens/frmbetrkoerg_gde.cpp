@@ -1,5 +1,7 @@
 #include "frmbetrkoerg_gde.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -15,7 +17,7 @@ const Betriebsergebnis::Art gemeindestrasse{
 } // namespace
 
 frmbetrkoerg_gde::frmbetrkoerg_gde(Umgebung& umgebung)
-    : Betriebsergebnis(QStringLiteral("frmbetrkoerg_gde"), umgebung, gemeindestrasse)
+    : Betriebsergebnis(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Betrieb), umgebung, gemeindestrasse)
 {
 }
 

@@ -1,5 +1,7 @@
 #include "frmbetrkoerg_land.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -16,7 +18,7 @@ const Betriebsergebnis::Art landesstrasse{
 } // namespace
 
 frmbetrkoerg_land::frmbetrkoerg_land(Umgebung& umgebung)
-    : Betriebsergebnis(QStringLiteral("frmbetrkoerg_land"), umgebung, landesstrasse)
+    : Betriebsergebnis(pfadbildschirm(Pfad::Landesstrasse, Schritt::Betrieb), umgebung, landesstrasse)
 {
 }
 

@@ -1,5 +1,7 @@
 #include "frmbetrkoerg_san.h"
 
+#include "pfadbildschirme.h"
+
 #include "anlagenvergleich.h"
 
 #include <QGridLayout>
@@ -27,7 +29,7 @@ const Anlagenvergleich::Namen namen{
 } // namespace
 
 frmbetrkoerg_san::frmbetrkoerg_san(Umgebung& umgebung)
-    : Pfadformular(QStringLiteral("frmbetrkoerg_san"), umgebung)
+    : Pfadformular(pfadbildschirm(Pfad::Sanierung, Schritt::Betrieb), umgebung)
 {
     const Anlagenvergleich vergleich(rahmen().inhalt(), namen);
     QGridLayout* raster = vergleich.raster();

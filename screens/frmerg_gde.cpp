@@ -1,5 +1,7 @@
 #include "frmerg_gde.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -9,7 +11,7 @@ const Neuerrichtungsblatt::Art gemeindestrasse{false, true};
 } // namespace
 
 frmerg_gde::frmerg_gde(Umgebung& umgebung)
-    : Neuerrichtungsblatt(QStringLiteral("frmerg_gde"), umgebung, gemeindestrasse)
+    : Neuerrichtungsblatt(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt), umgebung, gemeindestrasse)
 {
 }
 

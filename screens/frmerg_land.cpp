@@ -1,5 +1,7 @@
 #include "frmerg_land.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -9,7 +11,7 @@ const Neuerrichtungsblatt::Art landesstrasse{true, false};
 } // namespace
 
 frmerg_land::frmerg_land(Umgebung& umgebung)
-    : Neuerrichtungsblatt(QStringLiteral("frmerg_land"), umgebung, landesstrasse)
+    : Neuerrichtungsblatt(pfadbildschirm(Pfad::Landesstrasse, Schritt::Ergebnisblatt), umgebung, landesstrasse)
 {
 }
 

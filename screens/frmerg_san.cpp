@@ -1,5 +1,7 @@
 #include "frmerg_san.h"
 
+#include "pfadbildschirme.h"
+
 #include "anlagenvergleich.h"
 #include "wertetabelle.h"
 
@@ -59,7 +61,7 @@ const Anlagenvergleich::Namen namen{
 } // namespace
 
 frmerg_san::frmerg_san(Umgebung& umgebung)
-    : Gesamtblatt(QStringLiteral("frmerg_san"), umgebung)
+    : Gesamtblatt(pfadbildschirm(Pfad::Sanierung, Schritt::Ergebnisblatt), umgebung)
 {
     const Sanierungsblatttexte texte = sanierungsblatttexte(zustand());
     Wertetabelle werte(links());

@@ -1,5 +1,7 @@
 #include "frmerrko_neuerrgde.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -14,7 +16,7 @@ const Errichtungsergebnis::Art gemeindestrasse{
 } // namespace
 
 frmerrko_neuerrgde::frmerrko_neuerrgde(Umgebung& umgebung)
-    : Errichtungsergebnis(QStringLiteral("frmerrko_neuerrgde"), umgebung, gemeindestrasse)
+    : Errichtungsergebnis(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Kosten), umgebung, gemeindestrasse)
 {
 }
 

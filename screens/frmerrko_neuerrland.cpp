@@ -1,5 +1,7 @@
 #include "frmerrko_neuerrland.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -14,7 +16,7 @@ const Errichtungsergebnis::Art landesstrasse{
 } // namespace
 
 frmerrko_neuerrland::frmerrko_neuerrland(Umgebung& umgebung)
-    : Errichtungsergebnis(QStringLiteral("frmerrko_neuerrland"), umgebung, landesstrasse)
+    : Errichtungsergebnis(pfadbildschirm(Pfad::Landesstrasse, Schritt::Kosten), umgebung, landesstrasse)
 {
 }
 

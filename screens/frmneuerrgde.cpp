@@ -1,5 +1,7 @@
 #include "frmneuerrgde.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -9,7 +11,7 @@ const Neuerrichtungseingabe::Art gemeindestrasse{true};
 } // namespace
 
 frmneuerrgde::frmneuerrgde(Umgebung& umgebung)
-    : Neuerrichtungseingabe(QStringLiteral("frmneuerrgde"), umgebung, gemeindestrasse)
+    : Neuerrichtungseingabe(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Eingabe), umgebung, gemeindestrasse)
 {
 }
 

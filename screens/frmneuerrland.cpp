@@ -1,5 +1,7 @@
 #include "frmneuerrland.h"
 
+#include "pfadbildschirme.h"
+
 namespace grobrechner {
 
 namespace {
@@ -9,7 +11,7 @@ const Neuerrichtungseingabe::Art landesstrasse{false};
 } // namespace
 
 frmneuerrland::frmneuerrland(Umgebung& umgebung)
-    : Neuerrichtungseingabe(QStringLiteral("frmneuerrland"), umgebung, landesstrasse)
+    : Neuerrichtungseingabe(pfadbildschirm(Pfad::Landesstrasse, Schritt::Eingabe), umgebung, landesstrasse)
 {
 }
 

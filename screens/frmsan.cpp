@@ -1,5 +1,7 @@
 #include "frmsan.h"
 
+#include "pfadbildschirme.h"
+
 #include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "kalkulationsdaten.h"
@@ -15,7 +17,7 @@
 namespace grobrechner {
 
 frmsan::frmsan(Umgebung& umgebung)
-    : Pfadformular(QStringLiteral("frmsan"), umgebung)
+    : Pfadformular(pfadbildschirm(Pfad::Sanierung, Schritt::Eingabe), umgebung)
     , m_ui(std::make_unique<Ui::frmsanInhalt>())
 {
     QWidget* inhalt = rahmen().inhalt();

@@ -1,5 +1,7 @@
 #include "frmsanko.h"
 
+#include "pfadbildschirme.h"
+
 #include "bildschirmtexte.h"
 #include "wertetabelle.h"
 
@@ -27,7 +29,7 @@ const Wertetabelle::Zeile kosten{"Label5", "Sanierungskosten (Grobkosten):", "lb
 } // namespace
 
 frmsanko::frmsanko(Umgebung& umgebung)
-    : Pfadformular(QStringLiteral("frmsanko"), umgebung)
+    : Pfadformular(pfadbildschirm(Pfad::Sanierung, Schritt::Kosten), umgebung)
 {
     const Sanierungstexte texte = sanierungstexte(zustand());
     Wertetabelle tabelle(rahmen().inhalt());

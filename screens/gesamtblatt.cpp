@@ -10,8 +10,8 @@
 
 namespace grobrechner {
 
-Gesamtblatt::Gesamtblatt(const QString& name, Umgebung& umgebung)
-    : Pfadformular(name, umgebung)
+Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung)
+    : Pfadformular(bildschirm, umgebung)
     , m_links(new QWidget(rahmen().inhalt()))
     , m_rechts(new QWidget(rahmen().inhalt()))
 {

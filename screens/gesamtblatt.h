@@ -23,7 +23,7 @@ using Blattzeile = Wertetabelle::Zeile;
 class Gesamtblatt : public Pfadformular {
     Q_OBJECT
 protected:
-    Gesamtblatt(const QString& name, Umgebung& umgebung);
+    Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung);
 
     QWidget* links() const { return m_links; }
     QWidget* rechts() const { return m_rechts; }

@@ -52,8 +52,8 @@ const Betriebszahlen::Namen betriebsnamen{
 
 } // namespace
 
-Neuerrichtungsblatt::Neuerrichtungsblatt(const QString& name, Umgebung& umgebung, const Art& art)
-    : Gesamtblatt(name, umgebung)
+Neuerrichtungsblatt::Neuerrichtungsblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art)
+    : Gesamtblatt(bildschirm, umgebung)
 {
     const Neuerrichtungsblatttexte texte = neuerrichtungsblatttexte(zustand());
     Wertetabelle werte(links());

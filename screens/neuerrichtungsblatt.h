@@ -21,7 +21,7 @@ public:
         bool abschaltungGezeigt;
     };
 
-    Neuerrichtungsblatt(const QString& name, Umgebung& umgebung, const Art& art);
+    Neuerrichtungsblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art);
 };
 
 } // namespace grobrechner

@@ -37,8 +37,8 @@ void setzeText(QLineEdit* feld, float wert) { feld->setText(QString::fromStdStri
 
 } // namespace
 
-Neuerrichtungseingabe::Neuerrichtungseingabe(const QString& name, Umgebung& umgebung, const Art& art)
-    : Pfadformular(name, umgebung)
+Neuerrichtungseingabe::Neuerrichtungseingabe(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art)
+    : Pfadformular(bildschirm, umgebung)
     , m_ui(std::make_unique<Ui::NeuerrichtungseingabeInhalt>())
 {
     QWidget* inhalt = rahmen().inhalt();

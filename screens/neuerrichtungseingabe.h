@@ -32,7 +32,7 @@ public:
         bool abstandWaehlbar; // the user types the spacing
     };
 
-    Neuerrichtungseingabe(const QString& name, Umgebung& umgebung, const Art& art);
+    Neuerrichtungseingabe(const Pfadbildschirm& bildschirm, Umgebung& umgebung, const Art& art);
     ~Neuerrichtungseingabe() override;
 
     void datenZeigen() override;

@@ -15,10 +15,10 @@ const Preise april2009;
 Pfadzustand durchgerechnet(Pfad pfad, Kalkulationsdaten& d)
 {
     Pfadzustand z{pfad};
-    schrittBerechnen(z, d, 2, april2009);
+    schrittBerechnen(z, d, Schritt::Kosten, april2009);
     eintrittswerteSetzen(d, pfad);
     d.strompreis = 15;
-    schrittBerechnen(z, d, 4, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
     return z;
 }
 
@@ -64,7 +64,7 @@ TEST(Pfadzustand, AHeightWithoutASpacingPricesNothing)
     d.lphoehe = 4.5f;
     d.anzahllp = 12;
     Pfadzustand z{Pfad::Landesstrasse};
-    schrittBerechnen(z, d, 2, april2009);
+    schrittBerechnen(z, d, Schritt::Kosten, april2009);
     const Errichtungstexte t = errichtungstexte(z);
     EXPECT_EQ(t.strassenlaenge, "1.000");
     EXPECT_EQ(t.anzahllp, "");
@@ -78,11 +78,11 @@ TEST(Pfadzustand, ClosingAStepDropsItsFigures)
     d.anzahllp = 30;
     Pfadzustand z = durchgerechnet(Pfad::Sanierung, d);
     ASSERT_TRUE(z.sanierung && z.betrieb && z.betrieb->bestand);
-    schrittVerwerfen(z, 4);
+    schrittVerwerfen(z, Schritt::Betrieb);
     EXPECT_FALSE(z.betrieb);
     EXPECT_TRUE(z.sanierung);
     EXPECT_EQ(betriebstexte(z).geplant.zahlen[Gesamt], "");
-    schrittVerwerfen(z, 2);
+    schrittVerwerfen(z, Schritt::Kosten);
     EXPECT_FALSE(z.sanierung);
 }
 
@@ -106,7 +106,7 @@ TEST(Bildschirmtexte, EnteredValuesReadAsTheScreensShowThem)
     d.strompreis = 12.5f;
     d.wattageb = 125;
     d.bestandslampe = bestandslampeMitOption("Option27");
-    schrittBerechnen(z, d, 4, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CP),   45 Watt");
     EXPECT_EQ(b.geplant.einschaltung, "Astronomische ZSU, RSS über astronomische ZSU");
@@ -126,7 +126,7 @@ TEST(Bildschirmtexte, AStateRoadShowsNoSwitchOffAndTheLongCosmoPolisName)
     d.lphoehe = 5;
     Pfadzustand z = durchgerechnet(Pfad::Landesstrasse, d);
     d.lampe = lampeMitOption("Option11");
-    schrittBerechnen(z, d, 4, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.abschaltung, "");
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CosmoPolis),   45 Watt");
@@ -190,10 +190,10 @@ TEST(Bildschirmtexte, TheNameIsTheOneTheLatestStepWasWorkedOutFor)
         Pfadzustand z{pfad};
         EXPECT_EQ(bezeichnungstext(z), "");
         d.bezeichnung = "Ahornweg";
-        schrittBerechnen(z, d, 2, april2009);
+        schrittBerechnen(z, d, Schritt::Kosten, april2009);
         d.bezeichnung = "Birkenweg";
         EXPECT_EQ(bezeichnungstext(z), "Ahornweg");
-        schrittBerechnen(z, d, 4, april2009);
+        schrittBerechnen(z, d, Schritt::Betrieb, april2009);
         EXPECT_EQ(bezeichnungstext(z), "Birkenweg");
     }
 }

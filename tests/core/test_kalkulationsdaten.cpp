@@ -124,7 +124,7 @@ TEST(Eingabefelder, EveryInputBelongsToOneStepAndIsCopiedAlone)
     // input changes that one and leaves the rest.
     std::set<Eingabefeld> gesehen;
     for (Pfad pfad : allePfade)
-        for (int schritt : {1, 3})
+        for (Schritt schritt : {Schritt::Eingabe, Schritt::Betriebseingabe})
             for (Eingabefeld feld : eingabefelder(pfad, schritt)) {
                 gesehen.insert(feld);
                 Kalkulationsdaten d;
@@ -134,7 +134,7 @@ TEST(Eingabefelder, EveryInputBelongsToOneStepAndIsCopiedAlone)
                 EXPECT_EQ(d, Kalkulationsdaten{}) << static_cast<int>(feld) << " copies more than itself";
             }
     EXPECT_EQ(gesehen.size(), static_cast<std::size_t>(Eingabefeld::absenkungb) + 1);
-    EXPECT_TRUE(eingabefelder(Pfad::Sanierung, 2).empty());
+    EXPECT_TRUE(eingabefelder(Pfad::Sanierung, Schritt::Kosten).empty());
 }
 
 TEST(Eingabefelder, ANumberPassesAsItsFieldWouldTakeIt)

@@ -34,7 +34,7 @@ Betriebstexte ledBetrieb(Pfad pfad, const Preise& preise)
     d.schaltung.absenkung = true;
     d.strompreis = 25;
     Pfadzustand z{pfad};
-    schrittBerechnen(z, d, 4, preise);
+    schrittBerechnen(z, d, Schritt::Betrieb, preise);
     return betriebstexte(z);
 }
 
@@ -197,11 +197,11 @@ TEST(Datenbasis, SaysWhichPricesAndWhichFactor)
     Kalkulationsdaten d;
     d.anzahllp = 30;
     Pfadzustand z{Pfad::Sanierung};
-    EXPECT_EQ(datenbasistext(z, 2), "");
-    schrittBerechnen(z, d, 2, mitIndex(185));
-    schrittBerechnen(z, d, 4, Preise{});
-    EXPECT_EQ(datenbasistext(z, 2), datenbasistext(mitIndex(185)));
-    EXPECT_EQ(datenbasistext(z, 5), datenbasistext(Preise{}));
+    EXPECT_EQ(datenbasistext(z, Schritt::Kosten), "");
+    schrittBerechnen(z, d, Schritt::Kosten, mitIndex(185));
+    schrittBerechnen(z, d, Schritt::Betrieb, Preise{});
+    EXPECT_EQ(datenbasistext(z, Schritt::Kosten), datenbasistext(mitIndex(185)));
+    EXPECT_EQ(datenbasistext(z, Schritt::Ergebnisblatt), datenbasistext(Preise{}));
 }
 
 TEST(Preisposten, EveryAmountOnceUnderItsOwnName)

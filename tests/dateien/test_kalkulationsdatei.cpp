@@ -24,7 +24,7 @@ namespace {
 
 // A calculation whose every input differs from the start values and from the
 // values the operating step starts with.
-Kalkulation beispiel(Pfad pfad, int schritt)
+Kalkulation beispiel(Pfad pfad, Schritt schritt)
 {
     Kalkulationsdaten d;
     d.bezeichnung = "Ahornweg „Süd“; 2. Bauabschnitt";
@@ -44,8 +44,8 @@ Kalkulation beispiel(Pfad pfad, int schritt)
     d.schaltungb = {Einschaltung::Astronomisch, true, 3, true};
     // Only the path's inputs up to the step travel in a file.
     Kalkulation k{pfad, schritt, {}};
-    for (int s : {1, 3})
-        if (s <= schritt)
+    for (Schritt s : alleSchritte)
+        if (nummer(s) <= nummer(schritt))
             for (Eingabefeld f : eingabefelder(pfad, s))
                 uebernehmen(k.daten, d, f);
     return k;
@@ -57,7 +57,7 @@ QByteArray alsText(const QJsonObject& o) { return QJsonDocument(o).toJson(); }
 // The example of a step-5 file with one change made to it.
 QByteArray geaendert(Pfad pfad, const std::function<void(QJsonObject& datei, QJsonObject& eingaben)>& aendern)
 {
-    QJsonObject datei = alsObjekt(beispiel(pfad, 5));
+    QJsonObject datei = alsObjekt(beispiel(pfad, Schritt::Ergebnisblatt));
     QJsonObject eingaben = datei.value(QStringLiteral("eingaben")).toObject();
     aendern(datei, eingaben);
     datei.insert(QStringLiteral("eingaben"), eingaben);
@@ -89,15 +89,15 @@ private slots:
     void readsBackExactlyWhatItWrote_data()
     {
         QTest::addColumn<Pfad>("pfad");
-        QTest::addColumn<int>("schritt");
+        QTest::addColumn<Schritt>("schritt");
         for (Pfad pfad : allePfade)
-            for (int schritt : {2, 3, 5})
-                QTest::addRow("Pfad %d, Schritt %d", static_cast<int>(pfad), schritt) << pfad << schritt;
+            for (Schritt schritt : {Schritt::Kosten, Schritt::Betriebseingabe, Schritt::Ergebnisblatt})
+                QTest::addRow("Pfad %d, Schritt %d", static_cast<int>(pfad), nummer(schritt)) << pfad << schritt;
     }
     void readsBackExactlyWhatItWrote()
     {
         QFETCH(Pfad, pfad);
-        QFETCH(int, schritt);
+        QFETCH(Schritt, schritt);
         const Kalkulation k = beispiel(pfad, schritt);
         const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k));
         QVERIFY2(g.kalkulation, qPrintable(g.fehler));
@@ -109,7 +109,7 @@ private slots:
     void writesNumbersAsTheUserTypedThem()
     {
         // 0,1 m kept as a float is 0.100000001…; the file says what was typed.
-        const QByteArray json = kalkulationAlsJson(beispiel(Pfad::Landesstrasse, 1));
+        const QByteArray json = kalkulationAlsJson(beispiel(Pfad::Landesstrasse, Schritt::Eingabe));
         QVERIFY2(json.contains("\"grabungsl\": 0.1,"), json.constData());
     }
 
@@ -118,7 +118,7 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("meldung");
         const Pfad L = Pfad::Landesstrasse, G = Pfad::Gemeindestrasse, S = Pfad::Sanierung;
-        QByteArray latin1 = kalkulationAlsJson(beispiel(L, 1));
+        QByteArray latin1 = kalkulationAlsJson(beispiel(L, Schritt::Eingabe));
         latin1.replace("\xC3\xBC", "\xFC"); // the "ü" of "Süd" in Latin-1
         QTest::newRow("leer") << QByteArray(" \n") << "Die Datei ist leer.";
         QTest::newRow("kein JSON") << QByteArray("Hallo Welt") << "Ihr Inhalt ist kein JSON.";
@@ -174,7 +174,7 @@ private slots:
         QTest::newRow("Bezeichnung mit Absatztrenner") << mitEingabe(S, "bezeichnung", "Ahorn\u2029weg") << "Zeilenumbruch";
 
         // Strict JSON: what Qt's own reader lets pass is wrong, and says what is wrong where.
-        const QByteArray gut = kalkulationAlsJson(beispiel(G, 5));
+        const QByteArray gut = kalkulationAlsJson(beispiel(G, Schritt::Ergebnisblatt));
         const auto ersetzt = [&](const char* alt, const char* neu) { return QByteArray(gut).replace(alt, neu); };
         QTest::newRow("Komma fehlt") << ersetzt("\"abschaltdauer\": 4,", "\"abschaltdauer\": 4")
                                      << "In Zeile 3 fehlt ein Komma.";
@@ -235,7 +235,7 @@ private slots:
 
     void aFileCutOffAnywhereSaysItIsIncomplete()
     {
-        const QByteArray ganz = kalkulationAlsJson(beispiel(Pfad::Sanierung, 5));
+        const QByteArray ganz = kalkulationAlsJson(beispiel(Pfad::Sanierung, Schritt::Ergebnisblatt));
         for (qsizetype laenge = 1; laenge < ganz.trimmed().size(); ++laenge) {
             const Gelesen g = kalkulationAusJson(ganz.left(laenge));
             QVERIFY2(g.fehler.startsWith(QStringLiteral("Die Datei bricht mitten im Inhalt ab")),
@@ -263,7 +263,7 @@ private slots:
                  QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Gerät."));
 
         const QString gut = ordner.filePath(QStringLiteral("gut.grob"));
-        QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, 5)), QString());
+        QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt)), QString());
         QVERIFY(kalkulationLesen(gut).kalkulation);
     }
 

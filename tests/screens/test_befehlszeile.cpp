@@ -47,7 +47,7 @@ Lauf starten(const QStringList& argumente, bool mitBildschirm, rlim_t dateigrenz
 // A renovation with its operating costs, and one saved before them.
 Kalkulation sanierung(int schritt)
 {
-    Kalkulation k{Pfad::Sanierung, schritt, {}};
+    Kalkulation k{Pfad::Sanierung, *schrittNummer(schritt), {}};
     k.daten.bezeichnung = "Ahornweg";
     k.daten.anzahllp = 30;
     eintrittswerteSetzen(k.daten, Pfad::Sanierung);

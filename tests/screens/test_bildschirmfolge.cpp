@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(schritt(2), zwei); // the same screen, not a new one
         geschlosseneAufraeumen();
         QVERIFY(betrieb.isNull());
-        QVERIFY(!a->folge().schritt(3));
+        QVERIFY(!schritt(3));
 
         // Forward again creates step 3 afresh.
         zwei->vorwaertsknopf()->click();
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
         QCOMPARE(vorhandeneFenster(), QStringList{"frmgrsbl"});
         for (int i = 1; i <= 5; ++i)
-            QVERIFY(!a->folge().schritt(i));
+            QVERIFY(!schritt(i));
     }
 
     void theWindowsCloseButtonEndsThePath_data() { mainMenuButtonClosesTheWholePath_data(); }

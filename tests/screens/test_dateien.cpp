@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(t->meldungen.meldungen.front().text,
                  QStringLiteral("Die Datei „%1“ lässt sich nicht öffnen:\n%2").arg(QDir::toNativeSeparators(pfad), grund));
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
-        QVERIFY(!a->folge().schritt(1));
+        QVERIFY(!schritt(1));
         QVERIFY(a->daten() == vorher);
     }
 

@@ -510,7 +510,7 @@ private slots:
         geschlosseneAufraeumen();
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
         for (int k = 1; k <= 5; ++k)
-            QVERIFY(!a->folge().schritt(k));
+            QVERIFY(!schritt(k));
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->objectName().startsWith(QStringLiteral("frm")) || w->objectName() == "frmgrsbl",
                      qPrintable(w->objectName()));

@@ -204,7 +204,7 @@ private slots:
         const QRect verfuegbar = bereich(0);
         neuStarten(verfuegbar.topLeft());
         const Pfadbildschirm& b = pfadbildschirm(bildschirm);
-        Pfadformular* s = bisSchritt(b.pfad, b.schritt);
+        Pfadformular* s = bisSchritt(b.pfad, nummer(b.schritt));
         for (const char* text : {"Speichern …", "Als PDF speichern …", "Als CSV speichern …"})
             s->rahmen().tastenzeile()->addWidget(new QPushButton(QString::fromUtf8(text), s));
         if (breite > 0)

@@ -285,8 +285,8 @@ private slots:
         ohneDrucker.hauptmenue()->show();
         ohneDrucker.folge().starte(Pfad::Sanierung);
         for (int i = 1; i < 5; ++i)
-            weiter(qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(i)));
-        auto* blatt = qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(5));
+            weiter(qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(*schrittNummer(i))));
+        auto* blatt = qobject_cast<Pfadformular*>(ohneDrucker.folge().schritt(Schritt::Ergebnisblatt));
         for (int lauf = 0; lauf < 2; ++lauf) {
             t->meldungen.meldungen.clear();
             t->meldungen.antworten = {true};

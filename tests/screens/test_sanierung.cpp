@@ -183,7 +183,7 @@ private slots:
         QCOMPARE(txtlp()->text(), QString());
         QCOMPARE(eingabe()->focusWidget(), txtlp());
         QCOMPARE(sichtbareFenster(), QStringList{"frmsan"});
-        QVERIFY(!a->folge().schritt(2));
+        QVERIFY(!schritt(2));
         QCOMPARE(a->daten().anzahllp, 17.0f);
 
         // The same field takes a good count next.

@@ -30,7 +30,7 @@ class TastaturTest : public Programmtest {
             return offeneInfo();
         }
         const Pfadbildschirm& b = pfadbildschirm(name);
-        return bisSchritt(b.pfad, b.schritt);
+        return bisSchritt(b.pfad, nummer(b.schritt));
     }
 
     static void aktivieren(QWidget* fenster)
@@ -89,7 +89,7 @@ private slots:
         for (const Pfadbildschirm& b : pfadbildschirme())
             if (b.istErgebnis())
                 QTest::newRow(qPrintable(b.name))
-                    << b.name << (b.schritt < 5 ? pfadbildschirm(b.pfad, b.schritt + 1).name : QStringLiteral("frmgrsbl"));
+                    << b.name << (danach(b.schritt) ? pfadbildschirm(b.pfad, *danach(b.schritt)).name : QStringLiteral("frmgrsbl"));
     }
     void resultScreensOpenWithTheFocusOnTheWayForward()
     {
@@ -109,7 +109,7 @@ private slots:
         QTest::newRow("frminfo: closes") << "frminfo" << "frmgrsbl";
         for (const Pfadbildschirm& b : pfadbildschirme())
             QTest::newRow(qPrintable(b.name))
-                << b.name << (b.schritt > 1 ? pfadbildschirm(b.pfad, b.schritt - 1).name : QStringLiteral("frmgrsbl"));
+                << b.name << (davor(b.schritt) ? pfadbildschirm(b.pfad, *davor(b.schritt)).name : QStringLiteral("frmgrsbl"));
     }
     void escapeGoesBackAsTheBackButtonDoes()
     {

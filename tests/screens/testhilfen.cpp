@@ -21,6 +21,17 @@
 
 namespace grobrechner::test {
 
+const Pfadbildschirm& pfadbildschirm(Pfad pfad, int schritt) { return grobrechner::pfadbildschirm(pfad, *schrittNummer(schritt)); }
+
+const Pfadbildschirm& pfadbildschirm(const QString& name)
+{
+    for (const Pfadbildschirm& b : pfadbildschirme())
+        if (b.name == name)
+            return b;
+    qFatal("kein Bildschirm %s", qPrintable(name));
+}
+
+
 namespace {
 
 // No test reads or writes the settings of whoever runs it: every test program
@@ -334,7 +345,8 @@ void eingabenMachen(QWidget* schritt)
 
 Pfadformular* Programmtest::schritt(int k) const
 {
-    return qobject_cast<Pfadformular*>(a->folge().schritt(k));
+    const std::optional<Schritt> s = schrittNummer(k);
+    return s ? qobject_cast<Pfadformular*>(a->folge().schritt(*s)) : nullptr;
 }
 
 Pfadformular* Programmtest::bisSchritt(Pfad pfad, int k)

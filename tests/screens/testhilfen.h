@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pfadbildschirme.h"
+
 #include "anwendung.h"
 #include "dienste.h"
 
@@ -29,6 +31,11 @@ inline char* QTest::toString(const std::optional<double>& stunden)
 }
 
 namespace grobrechner::test {
+
+// The path screens as the tests count their steps, 1 to 5, and by name.
+const Pfadbildschirm& pfadbildschirm(Pfad pfad, int schritt);
+const Pfadbildschirm& pfadbildschirm(const QString& name);
+
 
 // A message box as the screen asked for it.
 struct Meldung {

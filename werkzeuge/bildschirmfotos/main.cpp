@@ -114,16 +114,16 @@ int main(int argc, char* argv[])
     const char* pfadknoepfe[] = {"Command1", "Command3", "Command2"};
     for (const char* knopf : pfadknoepfe) {
         menue.findChild<QPushButton*>(QString::fromUtf8(knopf))->click();
-        for (int k = 1; k <= 5; ++k) {
+        for (Schritt k : alleSchritte) {
             auto* schritt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(k));
             if (!schritt || !schritt->isVisible())
                 break;
             beispieleingabenMachen(*schritt); // so the next screen has figures to show
             foto(*schritt);
-            if (k < 5 && schritt->vorwaertsknopf())
+            if (schritt->vorwaertsknopf())
                 schritt->vorwaertsknopf()->click();
         }
-        if (auto* letzter = qobject_cast<Pfadformular*>(anwendung.folge().schritt(5)))
+        if (auto* letzter = qobject_cast<Pfadformular*>(anwendung.folge().schritt(Schritt::Ergebnisblatt)))
             letzter->hauptmenueknopf()->click();
     }
     return 0;
