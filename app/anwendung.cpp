@@ -31,7 +31,7 @@ bool Anwendung::oeffnen(const QString& datei)
         return false;
     }
     const Kalkulation& k = *gelesen.kalkulation;
-    m_folge->oeffnen(k.pfad, k.daten, k.schritt, QFileInfo(datei).absoluteFilePath());
+    m_folge->oeffnen(k, gelesen.grundlage, QFileInfo(datei).absoluteFilePath());
     return true;
 }
 

@@ -156,7 +156,7 @@ int stapelAusfuehren(const Auftrag& auftrag)
     dienste.meldungen = &meldungen;
     dienste.homepageOeffnen = [](const QUrl&) {};
     Anwendung anwendung(dienste);
-    Pfadformular* blatt = anwendung.folge().aufbauen(k.pfad, k.daten, Schritt::Ergebnisblatt);
+    Pfadformular* blatt = anwendung.folge().aufbauen({k.pfad, Schritt::Ergebnisblatt, k.daten}, gelesen.grundlage);
     // Laid out as on the screen, without ever being shown.
     blatt->ensurePolished();
     blatt->layout()->activate();

@@ -27,8 +27,7 @@ void Bildschirmfolge::starte(Pfad pfad)
 {
     schliesseAlle();
     m_pfad = pfad;
-    m_zustand = Pfadzustand{pfad};
-    m_preise = preiseinstellungen::lesen();
+    m_zustand = Pfadzustand{pfad, {preiseinstellungen::lesen()}};
     m_umgebung.datei.clear();
     Pfadformular* eingabe = erzeuge(Schritt::Eingabe);
     zeige(*eingabe, m_hauptmenue);
@@ -36,14 +35,17 @@ void Bildschirmfolge::starte(Pfad pfad)
     pfadZuruecksetzen(m_daten, pfad);
 }
 
-Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt bis)
+Pfadformular* Bildschirmfolge::aufbauen(const Kalkulation& kalkulation,
+                                        const std::optional<Berechnungsgrundlage>& grundlage)
 {
+    const Pfad pfad = kalkulation.pfad;
+    const Kalkulationsdaten& eingaben = kalkulation.daten;
+    const Schritt bis = kalkulation.schritt;
     schliesseAlle();
     m_pfad = pfad;
-    m_zustand = Pfadzustand{pfad};
+    // A file of the first format kept inputs only: its figures come from the prices set now.
+    m_zustand = Pfadzustand{pfad, grundlage ? *grundlage : Berechnungsgrundlage{preiseinstellungen::lesen()}};
     m_umgebung.datei.clear();
-    // A file keeps inputs only: its figures come from the prices set now.
-    m_preise = preiseinstellungen::lesen();
     const auto uebernehmeSchritt = [&](Schritt schritt) {
         for (Eingabefeld feld : eingabefelder(pfad, schritt))
             uebernehmen(m_daten, eingaben, feld);
@@ -69,9 +71,10 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
     return schritt;
 }
 
-void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt schritt, const QString& datei)
+void Bildschirmfolge::oeffnen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage,
+                              const QString& datei)
 {
-    Pfadformular* zuletzt = aufbauen(pfad, eingaben, schritt);
+    Pfadformular* zuletzt = aufbauen(kalkulation, grundlage);
     m_umgebung.datei = datei;
     zeige(*zuletzt, m_hauptmenue);
     m_hauptmenue.hide();
@@ -124,7 +127,7 @@ std::optional<Schritt> Bildschirmfolge::schrittVon(const QWidget& w) const
 
 Pfadformular* Bildschirmfolge::erzeuge(Schritt schritt)
 {
-    schrittBerechnen(m_zustand, m_daten, schritt, m_preise);
+    schrittBerechnen(m_zustand, m_daten, schritt);
     Pfadformular* neu = pfadbildschirm(*m_pfad, schritt).erzeugen(m_umgebung);
     platz(schritt) = neu;
     connect(neu, &Formular::schliesst, this, [this](Formular* f) {

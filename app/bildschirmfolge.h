@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kalkulationsdaten.h"
+#include "kalkulation.h"
 #include "navigation.h"
 #include "pfadformular.h"
 #include "pfadzustand.h"
@@ -37,15 +37,18 @@ public:
     // resets the path's fields of the record and reads the price settings.
     void starte(Pfad pfad);
 
-    // Builds the screens of a path up to step `bis` (hidden) from a saved
-    // calculation's inputs, as if the user had made them: each input screen
-    // shows its inputs, each result step is worked out on the way, and the
-    // operating step starts from the saved inputs instead of its entry values.
-    // Whatever path was open is closed first. Answers the screen of step `bis`.
-    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt bis);
-    // As aufbauen, and shows step `schritt` where the main menu stood;
+    // Builds the screens of a calculation up to its step (hidden) from its
+    // inputs, as if the user had made them: each input screen shows its
+    // inputs, each result step is worked out on the way, and the operating
+    // step starts from the saved inputs instead of its entry values. The path
+    // is priced with `grundlage` where the calculation brought one along, with
+    // the settings otherwise. Whatever path was open is closed first. Answers
+    // the screen of the calculation's step.
+    Pfadformular* aufbauen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage);
+    // As aufbauen, and shows the calculation's step where the main menu stood;
     // saving offers `datei`, the file it came from.
-    void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, Schritt schritt, const QString& datei);
+    void oeffnen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage,
+                 const QString& datei);
 
     void vor(QWidget& von) override;
     void zurueck(QWidget& von) override;
@@ -55,7 +58,6 @@ public:
     Pfadformular* schritt(Schritt schritt) const;
     std::optional<Pfad> pfad() const { return m_pfad; }
     const Pfadzustand& zustand() const { return m_zustand; }
-    const Preise& preise() const { return m_preise; }
 
 private:
     std::optional<Schritt> schrittVon(const QWidget& w) const;
@@ -69,7 +71,6 @@ private:
 
     Kalkulationsdaten& m_daten;
     Pfadzustand m_zustand;
-    Preise m_preise;
     Umgebung m_umgebung;
     QWidget& m_hauptmenue;
     std::optional<Pfad> m_pfad;

@@ -184,14 +184,14 @@ int main(int argc, char* argv[])
     const QString grob = ordner.filePath(QStringLiteral("sanierung.grob"));
     const Kalkulation sanierung{Pfad::Sanierung, Schritt::Ergebnisblatt, anwendung.daten()};
     auto* blatt = qobject_cast<Pfadformular*>(anwendung.folge().schritt(Schritt::Ergebnisblatt));
-    const double speichern = zeitVon(50, [&] { kalkulationSpeichern(grob, sanierung); });
+    const double speichern = zeitVon(50, [&] { kalkulationSpeichern(grob, sanierung, {}); });
     // The yardstick: QSaveFile waits until the disk holds the file. In memory
     // (tmpfs) there is nothing to wait for, which leaves the program's own part.
     const double platte = zeitVon(50, [&] { dateiSchreiben(ordner.filePath(QStringLiteral("leer")), QByteArray()); });
     QTemporaryDir speicher(QStringLiteral("/dev/shm/grobrechner-XXXXXX"));
     const QString imSpeicher = speicher.isValid() ? speicher.path() : ordner.path();
     const double speichernOhnePlatte =
-        zeitVon(50, [&] { kalkulationSpeichern(imSpeicher + QStringLiteral("/s.grob"), sanierung); });
+        zeitVon(50, [&] { kalkulationSpeichern(imSpeicher + QStringLiteral("/s.grob"), sanierung, {}); });
     const double lesen = zeitVon(50, [&] { kalkulationLesen(grob); });
     const double pdf = zeitVon(12, [&] { blatt->pdfSchreiben(ordner.filePath(QStringLiteral("blatt.pdf"))); });
     const double csv = zeitVon(50, [&] { blatt->csvSchreiben(ordner.filePath(QStringLiteral("blatt.csv"))); });

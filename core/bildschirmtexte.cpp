@@ -38,24 +38,21 @@ std::string co2text(float kwh, float faktor)
     return formatZehntel(static_cast<double>(kwh) * faktor / 100000);
 }
 
-std::string datenbasistext(const Preise& p)
+std::string datenbasistext(const Berechnungsgrundlage& g)
 {
+    const Preise& p = g.preise;
     const std::string preise = p.eigenePreise()
                                    ? "Eigene Preise, Preisindex " + zahltext(p.preisindex) + " % gegenüber April 2009"
                                    : "Preisstand April 2009";
-    return "Datenbasis: " + preise + "; CO₂-Faktor " + zahltext(p.co2faktor) + " g/kWh";
+    return std::string("Datenbasis: ") + (g.ausDatei ? "Preise aus der Datei: " : "") + preise + "; CO₂-Faktor "
+           + zahltext(p.co2faktor) + " g/kWh";
 }
 
 std::string datenbasistext(const Pfadzustand& z, Schritt schritt)
 {
-    const Preise* p = nullptr;
-    if (schritt == Schritt::Kosten && z.errichtung)
-        p = &z.errichtung->preise;
-    else if (schritt == Schritt::Kosten && z.sanierung)
-        p = &z.sanierung->preise;
-    else if ((schritt == Schritt::Betrieb || schritt == Schritt::Ergebnisblatt) && z.betrieb)
-        p = &z.betrieb->preise; // the sheet's prices are those of the whole path
-    return p ? datenbasistext(*p) : std::string();
+    const bool gerechnet = schritt == Schritt::Kosten ? z.errichtung || z.sanierung
+                                                      : istErgebnis(schritt) && z.betrieb.has_value();
+    return gerechnet ? datenbasistext(z.grundlage) : std::string();
 }
 
 std::string jaNeinText(bool ja) { return ja ? "ja" : "nein"; }
@@ -133,7 +130,7 @@ Betriebstexte betriebstexte(const Pfadzustand& z)
     if (lampenauswahl(z.pfad).abschaltungWaehlbar)
         g.abschaltung = jaNeinText(d.schaltung.abschaltung);
     g.absenkung = jaNeinText(d.schaltung.absenkung);
-    g.zahlen = figuren(s.geplant, s.preise.co2faktor);
+    g.zahlen = figuren(s.geplant, z.grundlage.preise.co2faktor);
 
     if (!s.bestand)
         return t;
@@ -143,7 +140,7 @@ Betriebstexte betriebstexte(const Pfadzustand& z)
     b.einschaltung = einschaltungstext(d.schaltungb.einschaltung);
     b.abschaltung = jaNeinText(d.schaltungb.abschaltung);
     b.absenkung = jaNeinText(d.schaltungb.absenkung);
-    b.zahlen = figuren(*s.bestand, s.preise.co2faktor);
+    b.zahlen = figuren(*s.bestand, z.grundlage.preise.co2faktor);
     // From the totals as shown, so the percentage matches what a reader works out.
     t.abweichung = abweichungstext(b.zahlen[Gesamt], g.zahlen[Gesamt]);
     return t;

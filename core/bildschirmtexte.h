@@ -68,10 +68,11 @@ std::string co2text(float kwh, float faktor);
 // The line that says what the figures of a result rest on:
 // "Datenbasis: Preisstand April 2009; CO₂-Faktor 363 g/kWh", or with prices of
 // one's own "Datenbasis: Eigene Preise, Preisindex 185 % gegenüber April 2009;
-// CO₂-Faktor 363 g/kWh".
-std::string datenbasistext(const Preise& preise);
-// The line of a result step (2, 4 or 5) from the prices its figures were
-// computed with; empty for a step without figures.
+// CO₂-Faktor 363 g/kWh"; when they came with a calculation file,
+// "Datenbasis: Preise aus der Datei: …".
+std::string datenbasistext(const Berechnungsgrundlage& grundlage);
+// The line of a result step from the basis of its path; empty for a step
+// without figures.
 std::string datenbasistext(const Pfadzustand& zustand, Schritt schritt);
 
 // One installation on step 4.

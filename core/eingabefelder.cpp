@@ -4,6 +4,7 @@
 #include "zahlentext.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -25,7 +26,63 @@ constexpr F betriebMitBestand[] = {F::wattageb,      F::strompreis,    F::lampe,
                                    F::abschaltung,   F::abschaltdauer, F::absenkung,      F::bestandslampe,
                                    F::einschaltungb, F::abschaltungb,  F::abschaltdauerb, F::absenkungb};
 
+struct Benennung {
+    Eingabefeld feld;
+    std::string_view schluessel;
+    std::string_view beschriftung;
+};
+// In the order of the record.
+constexpr Benennung benennungen[] = {
+    {F::bezeichnung, "bezeichnung", "Bezeichnung"},
+    {F::leuchtenart, "leuchtenart", "Art der Leuchte"},
+    {F::strlaenge, "strlaenge", "Straßenlänge"},
+    {F::lphoehe, "lphoehe", "Lichtpunkthöhe"},
+    {F::lpabstand, "lpabstand", "Lichtpunktabstand"},
+    {F::anzahllp, "anzahllp", "Anzahl der zu sanierenden Lichtpunkte"},
+    {F::verteiler, "verteiler", "Verteilerneuerrichtung"},
+    {F::mast, "mast", "Weiterverwendung der Maste"},
+    {F::grabungsl, "grabungsl", "Grabungslänge im Asphalt"},
+    {F::lampe, "lampe", "Leuchtmittel"},
+    {F::einschaltung, "einschaltung", "Ein-/Ausschaltung der Anlage"},
+    {F::abschaltung, "abschaltung", "nächtliche Abschaltung"},
+    {F::abschaltdauer, "abschaltdauer", "Abschaltdauer"},
+    {F::absenkung, "absenkung", "nächtliche Absenkung"},
+    {F::strompreis, "strompreis", "Strompreis"},
+    {F::wattageb, "wattageb", "Wattage des Bestands"},
+    {F::bestandslampe, "bestandslampe", "Leuchtmittel des Bestands"},
+    {F::einschaltungb, "einschaltungb", "Ein-/Ausschaltung des Bestands"},
+    {F::abschaltungb, "abschaltungb", "nächtliche Abschaltung des Bestands"},
+    {F::abschaltdauerb, "abschaltdauerb", "Abschaltdauer des Bestands"},
+    {F::absenkungb, "absenkungb", "nächtliche Absenkung des Bestands"},
+};
+
+constexpr std::array<Eingabefeld, std::size(benennungen)> reihenfolge = [] {
+    std::array<Eingabefeld, std::size(benennungen)> alle{};
+    for (std::size_t i = 0; i < alle.size(); ++i)
+        alle[i] = benennungen[i].feld;
+    return alle;
+}();
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < std::size(benennungen); ++i)
+            if (static_cast<std::size_t>(benennungen[i].feld) != i)
+                return false;
+        return std::size(benennungen) == static_cast<std::size_t>(F::absenkungb) + 1;
+    }(),
+    "one name per input, in the order of the enum");
+
+const Benennung& benennung(Eingabefeld feld) { return benennungen[static_cast<std::size_t>(feld)]; }
+
+std::string text(float zahl) { return zahltext(zahl); }
+
 } // namespace
+
+std::span<const Eingabefeld> alleEingabefelder() { return reihenfolge; }
+
+std::string_view eingabeschluessel(Eingabefeld feld) { return benennung(feld).schluessel; }
+
+std::string_view eingabebeschriftung(Eingabefeld feld) { return benennung(feld).beschriftung; }
 
 std::span<const Eingabefeld> eingabefelder(Pfad pfad, Schritt schritt)
 {
@@ -101,7 +158,58 @@ std::vector<float> lichtpunkthoehen(Pfad pfad)
     return hoehen;
 }
 
+std::string zahlregel(const Zahlfeld& feld)
+{
+    return std::string("Zahlen ") + (feld.grenze == Untergrenze::UeberNull ? "über 0" : "ab 0") + " mit höchstens "
+           + std::to_string(feld.zeichen) + " Zeichen";
+}
+
+bool hoehePasst(Pfad pfad, double hoehe)
+{
+    const std::vector<float> hoehen = lichtpunkthoehen(pfad);
+    return std::any_of(hoehen.begin(), hoehen.end(), [&](float h) { return double(h) == hoehe; });
+}
+
+std::string hoehenliste(Pfad pfad)
+{
+    std::string liste;
+    for (float h : lichtpunkthoehen(pfad))
+        liste += (liste.empty() ? "" : ", ") + zahltext(h);
+    return liste;
+}
+
 bool grabungslaengePasst(float grabungsl, float strlaenge) { return grabungsl <= strlaenge; }
+
+bool abstandPasst(float lpabstand, float lphoehe)
+{
+    const Abstandsempfehlung* zeile = abstandsempfehlung(lphoehe);
+    return zeile && lpabstand <= zeile->maximum;
+}
+
+std::string zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
+{
+    switch (feld) {
+    case F::lpabstand: {
+        if (abstandPasst(d.lpabstand, d.lphoehe))
+            return {};
+        const Abstandsempfehlung* zeile = abstandsempfehlung(d.lphoehe);
+        return "Der Lichtpunktabstand " + text(d.lpabstand) + " m ist größer als die "
+               + text(zeile ? zeile->maximum : 0) + " m, die bei " + text(d.lphoehe)
+               + " m Lichtpunkthöhe möglich sind.";
+    }
+    case F::grabungsl:
+        if (grabungslaengePasst(d.grabungsl, d.strlaenge))
+            return {};
+        return "Die Grabungslänge im Asphalt (" + text(d.grabungsl) + " m) ist größer als die Straßenlänge ("
+               + text(d.strlaenge) + " m).";
+    case F::abschaltung:
+        if (!d.schaltung.abschaltung || lampenauswahl(pfad).abschaltungWaehlbar)
+            return {};
+        return "Auf diesem Pfad wird die Anlage nachts nie abgeschaltet.";
+    default:
+        return {};
+    }
+}
 
 namespace {
 

@@ -46,6 +46,15 @@ enum class Eingabefeld {
     absenkungb,
 };
 
+// Every input, in the order of the record.
+std::span<const Eingabefeld> alleEingabefelder();
+
+// What an input is called: its key in calculation files (the record's member
+// name, "strlaenge") and its caption as the input screens, messages and street
+// lists name it ("Straßenlänge").
+std::string_view eingabeschluessel(Eingabefeld feld);
+std::string_view eingabebeschriftung(Eingabefeld feld);
+
 // The inputs of the input screen of step 1 or step 3 of a path, in the order
 // its checks take them (a rule between two inputs comes with the later one);
 // nothing for the other steps.
@@ -127,10 +136,29 @@ std::optional<Zahlfeld> zahlfeld(Eingabefeld feld, Pfad pfad);
 // record keeps of it.
 bool zahlPasst(const Zahlfeld& feld, double wert);
 
+// The rule of a typed number in words, as a message goes on after "nimmt
+// nur …": "Zahlen über 0 mit höchstens 5 Zeichen".
+std::string zahlregel(const Zahlfeld& feld);
+
 // The mast heights a path's input offers in its list, in their order.
 std::vector<float> lichtpunkthoehen(Pfad pfad);
+// Whether a height is one of them exactly.
+bool hoehePasst(Pfad pfad, double hoehe);
+// The heights offered, as a message names them: "5, 6, 7, 8".
+std::string hoehenliste(Pfad pfad);
 
 // The digging length in asphalt may be as long as the street, not longer.
 bool grabungslaengePasst(float grabungsl, float strlaenge);
+
+// The spacing the user chooses may reach the largest the recommendation
+// gives for the height, not beyond; a height without a recommendation takes
+// no spacing at all.
+bool abstandPasst(float lpabstand, float lphoehe);
+
+// The rule between an input and the inputs before it in its step, checked on
+// a record whose earlier inputs have passed: empty when it holds, otherwise
+// the problem as a German sentence. The input screens, the calculation files
+// and the street lists all check these.
+std::string zusammenPruefen(const Kalkulationsdaten& daten, Eingabefeld feld, Pfad pfad);
 
 } // namespace grobrechner

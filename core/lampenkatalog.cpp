@@ -115,6 +115,31 @@ std::string_view leuchtmitteltyp(const Lampenauswahl& auswahl, const Lampe& lamp
     return lampe.familie == F::CosmoPolis ? auswahl.cosmopolisTyp : lampe.leuchtmittel;
 }
 
+std::string lampenschluessel(const Lampe& lampe)
+{
+    constexpr std::string_view familienwort[] = {"Natriumdampf", "Kompaktleuchtstoff", "Halogen-Metalldampf",
+                                                 "CosmoPolis", "LED"};
+    // Catalogue wattages are whole numbers.
+    return std::string(familienwort[static_cast<int>(lampe.familie)]) + " "
+           + std::to_string(static_cast<int>(lampe.wattage)) + " W";
+}
+
+const Lampe* lampeMitSchluessel(std::string_view schluessel)
+{
+    const auto it = std::find_if(Lampenkatalog.begin(), Lampenkatalog.end(),
+                                 [&](const Lampe& l) { return lampenschluessel(l) == schluessel; });
+    return it != Lampenkatalog.end() ? &*it : nullptr;
+}
+
+std::string_view bestandsschluessel(const Bestandslampe& lampe) { return lampe.beschriftung; }
+
+const Bestandslampe* bestandslampeMitSchluessel(std::string_view schluessel)
+{
+    const auto it = std::find_if(Bestandskatalog.begin(), Bestandskatalog.end(),
+                                 [&](const Bestandslampe& l) { return bestandsschluessel(l) == schluessel; });
+    return it != Bestandskatalog.end() ? &*it : nullptr;
+}
+
 const Bestandslampe& bestandsvorgabe()
 {
     return Bestandskatalog.front();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace grobrechner {
@@ -37,6 +38,12 @@ std::size_t katalogindex(const Lampe& lampe);
 // The row behind an option name; nullptr for a name the catalogue lacks.
 const Lampe* lampeMitOption(std::string_view option);
 
+// The name a lamp is known by in files, messages and street lists: the family
+// and the wattage, "Natriumdampf 70 W", "LED 30 W". Unique in the catalogue.
+std::string lampenschluessel(const Lampe& lampe);
+// The row of a key; nullptr for a key the catalogue lacks.
+const Lampe* lampeMitSchluessel(std::string_view schluessel);
+
 // One lamp type of an existing installation. Its wattage is typed, not chosen.
 struct Bestandslampe {
     std::string_view option;
@@ -48,6 +55,10 @@ struct Bestandslampe {
 extern const std::array<Bestandslampe, 6> Bestandskatalog;
 
 const Bestandslampe* bestandslampeMitOption(std::string_view option);
+
+// An existing lamp type is known by its caption, "Quecksilberdampflampen".
+std::string_view bestandsschluessel(const Bestandslampe& lampe);
+const Bestandslampe* bestandslampeMitSchluessel(std::string_view schluessel);
 
 // How one operating-cost input screen shows the catalogue and its switching
 // choices; the screens are generated from this.

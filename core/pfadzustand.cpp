@@ -15,12 +15,13 @@ std::optional<float> abstandFuer(Pfad pfad, const Kalkulationsdaten& d)
 
 } // namespace
 
-void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, Schritt schritt, const Preise& preise)
+void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, Schritt schritt)
 {
+    const Preise& preise = z.grundlage.preise;
     if (schritt == Schritt::Kosten && z.pfad == Pfad::Sanierung) {
-        z.sanierung = Sanierungsstand{d, preise, sanierungskostenBerechnen(d, preise)};
+        z.sanierung = Sanierungsstand{d, sanierungskostenBerechnen(d, preise)};
     } else if (schritt == Schritt::Kosten) {
-        Errichtungsstand stand{d, preise, abstandFuer(z.pfad, d), std::nullopt};
+        Errichtungsstand stand{d, abstandFuer(z.pfad, d), std::nullopt};
         if (stand.abstand) {
             stand.kosten = errichtungskostenBerechnen(d, *stand.abstand, preise);
             d.anzahllp = static_cast<float>(stand.kosten->anzahl);
@@ -28,7 +29,7 @@ void schrittBerechnen(Pfadzustand& z, Kalkulationsdaten& d, Schritt schritt, con
         }
         z.errichtung = stand;
     } else if (schritt == Schritt::Betrieb) {
-        Betriebsstand stand{d, preise, Betriebskostenrechnung(d, preise), std::nullopt};
+        Betriebsstand stand{d, Betriebskostenrechnung(d, preise), std::nullopt};
         if (z.pfad == Pfad::Sanierung)
             stand.bestand = Bestandsrechnung(d);
         z.betrieb = stand;

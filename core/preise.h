@@ -71,6 +71,15 @@ struct Preise {
     bool eigenePreise() const;
 };
 
+// What a calculation's figures rest on: the prices and figures of the
+// settings, or those a calculation file brought along.
+struct Berechnungsgrundlage {
+    Preise preise;
+    bool ausDatei = false; // the prices came with a calculation file
+
+    bool operator==(const Berechnungsgrundlage&) const = default;
+};
+
 // Where a setting may lie. The price window refuses, and reading stored
 // settings passes over, anything outside these bounds.
 inline constexpr float hoechstpreis = 1000000; // €

@@ -4,7 +4,6 @@
 #include "dateischreiben.h"
 #include "eingabefelder.h"
 #include "jsonpruefung.h"
-#include "errichtungskosten.h"
 #include "lampenkatalog.h"
 #include "zahlentext.h"
 
@@ -14,9 +13,7 @@
 #include <QLocale>
 #include <QStringDecoder>
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <limits>
 
 namespace grobrechner {
@@ -29,40 +26,7 @@ const QString formatname = QStringLiteral("Grobrechner-Kalkulation");
 // A calculation takes a few hundred bytes; anything near this is not one.
 constexpr qint64 groessteDatei = 1024 * 1024;
 
-// The key of each input in the file and what a message calls it.
-struct Feldname {
-    Eingabefeld feld;
-    const char* schluessel;
-    const char* beschriftung;
-};
-const Feldname feldnamen[] = {
-    {F::bezeichnung, "bezeichnung", "Bezeichnung"},
-    {F::leuchtenart, "leuchtenart", "Art der Leuchte"},
-    {F::strlaenge, "strlaenge", "Straßenlänge"},
-    {F::lphoehe, "lphoehe", "Lichtpunkthöhe"},
-    {F::lpabstand, "lpabstand", "Lichtpunktabstand"},
-    {F::anzahllp, "anzahllp", "Anzahl der zu sanierenden Lichtpunkte"},
-    {F::verteiler, "verteiler", "Verteilerneuerrichtung"},
-    {F::mast, "mast", "Weiterverwendung der Maste"},
-    {F::grabungsl, "grabungsl", "Grabungslänge im Asphalt"},
-    {F::lampe, "lampe", "Leuchtmittel"},
-    {F::einschaltung, "einschaltung", "Ein-/Ausschaltung der Anlage"},
-    {F::abschaltung, "abschaltung", "nächtliche Abschaltung"},
-    {F::abschaltdauer, "abschaltdauer", "Abschaltdauer"},
-    {F::absenkung, "absenkung", "nächtliche Absenkung"},
-    {F::strompreis, "strompreis", "Strompreis"},
-    {F::wattageb, "wattageb", "Wattage des Bestands"},
-    {F::bestandslampe, "bestandslampe", "Leuchtmittel des Bestands"},
-    {F::einschaltungb, "einschaltungb", "Ein-/Ausschaltung des Bestands"},
-    {F::abschaltungb, "abschaltungb", "nächtliche Abschaltung des Bestands"},
-    {F::abschaltdauerb, "abschaltdauerb", "Abschaltdauer des Bestands"},
-    {F::absenkungb, "absenkungb", "nächtliche Absenkung des Bestands"},
-};
-
-const Feldname& feldname(Eingabefeld feld)
-{
-    return *std::find_if(std::begin(feldnamen), std::end(feldnamen), [&](const Feldname& n) { return n.feld == feld; });
-}
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 template <typename T>
 struct Wort {
@@ -104,8 +68,6 @@ QString auswahl(const Wort<T> (&woerter)[N])
     return texte.join(QStringLiteral(", ")) + QStringLiteral(" oder ") + letzter;
 }
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 // The number a float's plain text stands for: what the user typed, as JSON writes it.
 double dezimal(float wert) { return zahlAusText(zahltext(wert)).value_or(wert); }
 
@@ -113,6 +75,13 @@ double dezimal(float wert) { return zahlAusText(zahltext(wert)).value_or(wert); 
 QString zahl(double wert)
 {
     return QString::number(wert, 'f', QLocale::FloatingPointShortest).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// A price of the basis by its key in the file: the settings' key, for a lamp its key in the catalogue.
+QString preisschluessel(const Preisposten& posten)
+{
+    return posten.lampe ? QStringLiteral("lampen/") + QString::fromStdString(lampenschluessel(*posten.lampe))
+                        : text(posten.schluessel);
 }
 
 // One input as JSON.
@@ -123,20 +92,20 @@ struct Schreiber {
     QJsonValue operator()(const bool* w) const { return *w; }
     QJsonValue operator()(const Einschaltung* w) const { return wortFuer(einschaltungen, *w); }
     QJsonValue operator()(const std::optional<double>* w) const { return *w ? QJsonValue(**w) : QJsonValue(); }
-    QJsonValue operator()(const Lampe* const* w) const { return text((*w)->option); }
-    QJsonValue operator()(const Bestandslampe* const* w) const { return text((*w)->option); }
+    QJsonValue operator()(const Lampe* const* w) const { return QString::fromStdString(lampenschluessel(**w)); }
+    QJsonValue operator()(const Bestandslampe* const* w) const { return text(bestandsschluessel(**w)); }
 };
 
 // One input from JSON into the record: empty when it passed, otherwise the problem.
 struct Leser {
     const QJsonValue& json;
-    const Feldname& name;
+    Eingabefeld feld;
     Pfad pfad;
+    int version;
 
     QString eintrag() const
     {
-        return QStringLiteral("„%1“ (%2)")
-            .arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung));
+        return QStringLiteral("„%1“ (%2)").arg(text(eingabeschluessel(feld)), text(eingabebeschriftung(feld)));
     }
     QString muss(const QString& was) const { return QStringLiteral("%1 muss %2 sein.").arg(eintrag(), was); }
 
@@ -145,28 +114,16 @@ struct Leser {
         if (!json.isDouble())
             return muss(QStringLiteral("eine Zahl"));
         wert = json.toDouble();
-        if (name.feld == F::lphoehe)
-            return hoeheLesen(wert);
-        const std::optional<Zahlfeld> feld = zahlfeld(name.feld, pfad);
-        if (feld && !zahlPasst(*feld, wert))
-            return QStringLiteral("%1 ist %2; die Eingabe nimmt nur Zahlen %3 mit höchstens %4 Zeichen an.")
-                .arg(eintrag(), zahl(wert),
-                     feld->grenze == Untergrenze::UeberNull ? QStringLiteral("über 0") : QStringLiteral("ab 0"))
-                .arg(feld->zeichen);
+        // The height is chosen from a list: it must be one of its items exactly.
+        if (feld == F::lphoehe)
+            return hoehePasst(pfad, wert) ? QString()
+                                          : QStringLiteral("%1 ist %2; angeboten werden nur %3 m.")
+                                                .arg(eintrag(), zahl(wert), text(hoehenliste(pfad)));
+        const std::optional<Zahlfeld> zf = zahlfeld(feld, pfad);
+        if (zf && !zahlPasst(*zf, wert))
+            return QStringLiteral("%1 ist %2; die Eingabe nimmt nur %3 an.")
+                .arg(eintrag(), zahl(wert), text(zahlregel(*zf)));
         return {};
-    }
-
-    // The height is chosen from a list: it must be one of its items exactly.
-    QString hoeheLesen(double wert) const
-    {
-        const std::vector<float> hoehen = lichtpunkthoehen(pfad);
-        if (std::any_of(hoehen.begin(), hoehen.end(), [&](float h) { return double(h) == wert; }))
-            return {};
-        QStringList angeboten;
-        for (float h : hoehen)
-            angeboten << text(zahltext(h));
-        return QStringLiteral("%1 ist %2; angeboten werden nur %3 m.")
-            .arg(eintrag(), zahl(wert), angeboten.join(QStringLiteral(", ")));
     }
 
     QString operator()(std::string* w) const
@@ -216,9 +173,11 @@ struct Leser {
         *w = wert;
         return fehler;
     }
+    // The first format named lamps by their options.
     QString operator()(const Lampe** w) const
     {
-        const Lampe* lampe = lampeMitOption(json.toString().toStdString());
+        const std::string name = json.toString().toStdString();
+        const Lampe* lampe = version == 1 ? lampeMitOption(name) : lampeMitSchluessel(name);
         if (!json.isString() || !lampe)
             return QStringLiteral("%1 „%2“ gibt es im Lampenkatalog nicht.").arg(eintrag(), json.toString());
         if (!waehlbar(lampenauswahl(pfad), *lampe))
@@ -228,7 +187,8 @@ struct Leser {
     }
     QString operator()(const Bestandslampe** w) const
     {
-        const Bestandslampe* lampe = bestandslampeMitOption(json.toString().toStdString());
+        const std::string name = json.toString().toStdString();
+        const Bestandslampe* lampe = version == 1 ? bestandslampeMitOption(name) : bestandslampeMitSchluessel(name);
         if (!json.isString() || !lampe)
             return QStringLiteral("%1 „%2“ gibt es unter den Leuchtmitteln des Bestands nicht.")
                 .arg(eintrag(), json.toString());
@@ -236,32 +196,6 @@ struct Leser {
         return {};
     }
 };
-
-// The rules between inputs and those of chosen values, after the input has been read.
-QString zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
-{
-    switch (feld) {
-    case F::lpabstand: {
-        const Abstandsempfehlung* zeile = abstandsempfehlung(d.lphoehe);
-        if (zeile && d.lpabstand <= zeile->maximum)
-            return {};
-        return QStringLiteral("Der Lichtpunktabstand %1 m ist größer als die %2 m, die bei %3 m Lichtpunkthöhe "
-                              "möglich sind.")
-            .arg(text(zahltext(d.lpabstand)), text(zahltext(zeile ? zeile->maximum : 0)), text(zahltext(d.lphoehe)));
-    }
-    case F::grabungsl:
-        if (grabungslaengePasst(d.grabungsl, d.strlaenge))
-            return {};
-        return QStringLiteral("Die Grabungslänge im Asphalt (%1 m) ist größer als die Straßenlänge (%2 m).")
-            .arg(text(zahltext(d.grabungsl)), text(zahltext(d.strlaenge)));
-    case F::abschaltung:
-        if (!d.schaltung.abschaltung || lampenauswahl(pfad).abschaltungWaehlbar)
-            return {};
-        return QStringLiteral("Auf diesem Pfad wird die Anlage nachts nie abgeschaltet, die Datei verlangt es aber.");
-    default:
-        return {};
-    }
-}
 
 std::vector<Eingabefeld> felderBis(Pfad pfad, Schritt schritt)
 {
@@ -273,7 +207,7 @@ std::vector<Eingabefeld> felderBis(Pfad pfad, Schritt schritt)
     return felder;
 }
 
-Gelesen fehler(const QString& text) { return {std::nullopt, text}; }
+Gelesen fehler(const QString& text) { return {std::nullopt, std::nullopt, text}; }
 
 const QString keineKalkulation = QStringLiteral("Die Datei ist keine Kalkulation des Grobrechners: ");
 
@@ -299,19 +233,82 @@ QString unbekannterEintrag(const QJsonObject& objekt, const QStringList& bekannt
     return {};
 }
 
+
+const QString grundlageName = QStringLiteral("grundlage");
+const QString preisindexName = QStringLiteral("preisindex");
+const QString co2faktorName = QStringLiteral("co2faktor");
+const QString preiseName = QStringLiteral("preise");
+
+QJsonObject grundlageAlsJson(const Berechnungsgrundlage& g)
+{
+    const Preise vorgaben;
+    QJsonObject preise;
+    for (const Preisposten& posten : preisposten())
+        if (betrag(g.preise, posten) != betrag(vorgaben, posten))
+            preise.insert(preisschluessel(posten), dezimal(betrag(g.preise, posten)));
+    return {
+        {preisindexName, dezimal(g.preise.preisindex)},
+        {co2faktorName, dezimal(g.preise.co2faktor)},
+        {preiseName, preise},
+    };
+}
+
+// One figure of the basis, within the bounds the price window puts on it.
+QString grundwertLesen(const QJsonValue& json, const QString& name, bool (*zulaessig)(float), float& wert)
+{
+    const auto f = static_cast<float>(json.toDouble());
+    if (!json.isDouble() || !std::isfinite(f) || !zulaessig(f))
+        return QStringLiteral("„%1“ in der Grundlage ist keine zulässige Zahl.").arg(name);
+    wert = f;
+    return {};
+}
+
+QString grundlageLesen(const QJsonValue& json, Berechnungsgrundlage& g)
+{
+    if (!json.isObject())
+        return QStringLiteral("Der Eintrag „grundlage“ fehlt oder ist kein Objekt.");
+    const QJsonObject o = json.toObject();
+    if (QString f = unbekannterEintrag(o, {preisindexName, co2faktorName, preiseName},
+                                       QStringLiteral("die Grundlage"));
+        !f.isEmpty())
+        return f;
+    if (QString f = grundwertLesen(o.value(preisindexName), preisindexName, preisindexZulaessig, g.preise.preisindex);
+        !f.isEmpty())
+        return f;
+    if (QString f = grundwertLesen(o.value(co2faktorName), co2faktorName, co2faktorZulaessig, g.preise.co2faktor);
+        !f.isEmpty())
+        return f;
+    if (!o.value(preiseName).isObject())
+        return QStringLiteral("Der Eintrag „preise“ der Grundlage fehlt oder ist kein Objekt.");
+    const QJsonObject preise = o.value(preiseName).toObject();
+    QStringList bekannt;
+    for (const Preisposten& posten : preisposten())
+        bekannt << preisschluessel(posten);
+    if (QString f = unbekannterEintrag(preise, bekannt, QStringLiteral("die Preise der Grundlage")); !f.isEmpty())
+        return f;
+    for (const Preisposten& posten : preisposten())
+        if (const QJsonValue preis = preise.value(preisschluessel(posten)); !preis.isUndefined())
+            if (QString f = grundwertLesen(preis, preisschluessel(posten), preisZulaessig, betrag(g.preise, posten));
+                !f.isEmpty())
+                return f;
+    g.ausDatei = true;
+    return {};
+}
+
 } // namespace
 
-QByteArray kalkulationAlsJson(const Kalkulation& k)
+QByteArray kalkulationAlsJson(const Kalkulation& k, const Berechnungsgrundlage& grundlage)
 {
     QJsonObject eingaben;
     for (Eingabefeld f : felderBis(k.pfad, k.schritt))
-        eingaben.insert(QString::fromUtf8(feldname(f).schluessel), std::visit(Schreiber{}, eingabe(k.daten, f)));
+        eingaben.insert(text(eingabeschluessel(f)), std::visit(Schreiber{}, eingabe(k.daten, f)));
     const QJsonObject datei{
         {QStringLiteral("format"), formatname},
         {QStringLiteral("formatversion"), kalkulationsformat},
         {QStringLiteral("pfad"), wortFuer(pfadwoerter, k.pfad)},
         {QStringLiteral("schritt"), nummer(k.schritt)},
         {QStringLiteral("eingaben"), eingaben},
+        {grundlageName, grundlageAlsJson(grundlage)},
     };
     return QJsonDocument(datei).toJson(QJsonDocument::Indented);
 }
@@ -347,14 +344,15 @@ Gelesen kalkulationAusJson(const QByteArray& inhalt)
         return fehler(keineKalkulation + QStringLiteral("„formatversion“ ist keine gültige Versionsnummer."));
     if (version.toInt() > kalkulationsformat)
         return fehler(QStringLiteral("Die Datei wurde mit einer neueren Version des Grobrechners gespeichert "
-                                     "(Dateiformat %1); diese Version liest nur das Dateiformat %2.")
+                                     "(Dateiformat %1); diese Version liest nur die Dateiformate bis %2.")
                           .arg(version.toInt())
                           .arg(kalkulationsformat));
-    if (QString f = unbekannterEintrag(datei, {QStringLiteral("format"), QStringLiteral("formatversion"),
-                                               QStringLiteral("pfad"), QStringLiteral("schritt"),
-                                               QStringLiteral("eingaben")},
-                                       QStringLiteral("eine Kalkulation"));
-        !f.isEmpty())
+    const bool mitGrundlage = version.toInt() >= 2;
+    QStringList oben{QStringLiteral("format"), QStringLiteral("formatversion"), QStringLiteral("pfad"),
+                     QStringLiteral("schritt"), QStringLiteral("eingaben")};
+    if (mitGrundlage)
+        oben << grundlageName;
+    if (QString f = unbekannterEintrag(datei, oben, QStringLiteral("eine Kalkulation")); !f.isEmpty())
         return fehler(f);
 
     Kalkulation k;
@@ -372,22 +370,27 @@ Gelesen kalkulationAusJson(const QByteArray& inhalt)
     const std::vector<Eingabefeld> felder = felderBis(k.pfad, k.schritt);
     QStringList bekannt;
     for (Eingabefeld f : felder)
-        bekannt << QString::fromUtf8(feldname(f).schluessel);
+        bekannt << text(eingabeschluessel(f));
     if (QString f = unbekannterEintrag(eingaben, bekannt, QStringLiteral("die Eingaben dieses Pfads und Schritts"));
         !f.isEmpty())
         return fehler(f);
     for (Eingabefeld f : felder) {
-        const Feldname& name = feldname(f);
-        const QJsonValue json = eingaben.value(QString::fromUtf8(name.schluessel));
+        const QJsonValue json = eingaben.value(text(eingabeschluessel(f)));
         if (json.isUndefined())
             return fehler(QStringLiteral("Die Eingabe „%1“ (%2) fehlt.")
-                              .arg(QString::fromUtf8(name.schluessel), QString::fromUtf8(name.beschriftung)));
-        if (QString problem = std::visit(Leser{json, name, k.pfad}, eingabe(k.daten, f)); !problem.isEmpty())
+                              .arg(text(eingabeschluessel(f)), text(eingabebeschriftung(f))));
+        if (QString problem = std::visit(Leser{json, f, k.pfad, version.toInt()}, eingabe(k.daten, f));
+            !problem.isEmpty())
             return fehler(problem);
-        if (QString problem = zusammenPruefen(k.daten, f, k.pfad); !problem.isEmpty())
-            return fehler(problem);
+        if (const std::string problem = zusammenPruefen(k.daten, f, k.pfad); !problem.empty())
+            return fehler(QString::fromStdString(problem));
     }
-    return {k, {}};
+    if (!mitGrundlage)
+        return {k, std::nullopt, {}};
+    Berechnungsgrundlage grundlage;
+    if (QString f = grundlageLesen(datei.value(grundlageName), grundlage); !f.isEmpty())
+        return fehler(f);
+    return {k, grundlage, {}};
 }
 
 Gelesen kalkulationLesen(const QString& dateiname)
@@ -403,9 +406,10 @@ Gelesen kalkulationLesen(const QString& dateiname)
     return kalkulationAusJson(gelesen.inhalt);
 }
 
-QString kalkulationSpeichern(const QString& dateiname, const Kalkulation& kalkulation)
+QString kalkulationSpeichern(const QString& dateiname, const Kalkulation& kalkulation,
+                             const Berechnungsgrundlage& grundlage)
 {
-    return dateiSchreiben(dateiname, kalkulationAlsJson(kalkulation));
+    return dateiSchreiben(dateiname, kalkulationAlsJson(kalkulation, grundlage));
 }
 
 } // namespace grobrechner

@@ -27,10 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         std::abort();
     if (!gelesen.kalkulation)
         return 0;
-    const Gelesen wieder = kalkulationAusJson(kalkulationAlsJson(*gelesen.kalkulation));
-    if (!wieder.kalkulation || wieder.kalkulation->pfad != gelesen.kalkulation->pfad
-        || wieder.kalkulation->schritt != gelesen.kalkulation->schritt
-        || !(wieder.kalkulation->daten == gelesen.kalkulation->daten))
+    // Written again (with the basis it brought, or the program's own), it reads back the same.
+    const Berechnungsgrundlage grundlage = gelesen.grundlage.value_or(Berechnungsgrundlage{});
+    const Gelesen wieder = kalkulationAusJson(kalkulationAlsJson(*gelesen.kalkulation, grundlage));
+    if (!wieder.kalkulation || !(*wieder.kalkulation == *gelesen.kalkulation) || !wieder.grundlage
+        || !(wieder.grundlage->preise == grundlage.preise))
         std::abort();
     return 0;
 }

@@ -74,10 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     const Pfad pfad = allePfade[f.ConsumeIntegralInRange<std::size_t>(0, std::size(allePfade) - 1)];
     const Preise p = preise(f);
-    Pfadzustand z{pfad};
-    schrittBerechnen(z, d, 2, p);
-    schrittBerechnen(z, d, 4, p);
-    (void)datenbasistext(z, 5);
+    Pfadzustand z{pfad, {p}};
+    schrittBerechnen(z, d, Schritt::Kosten);
+    schrittBerechnen(z, d, Schritt::Betrieb);
+    (void)datenbasistext(z, Schritt::Ergebnisblatt);
     if (pfad == Pfad::Sanierung)
         (void)sanierungsblatttexte(z);
     else

@@ -217,7 +217,8 @@ void Pfadformular::speichern()
                                     QString::fromLatin1(kalkulationsendung), m_umgebung.datei);
     if (datei.isEmpty())
         return;
-    const QString fehler = kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()});
+    const QString fehler =
+        kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()}, zustand().grundlage);
     if (fehler.isEmpty())
         m_umgebung.datei = datei;
     gespeichert(datei, fehler);

@@ -125,7 +125,6 @@ void Neuerrichtungseingabe::empfehlungAktualisieren()
     if (!zeile)
         return;
     lbllphinweis->setText(QString::fromStdString(empfehlungstext(*zeile, daten().leuchtenart)));
-    m_maximum = zeile->maximum;
     lblmaxlpa->setText(QString::fromStdString(zahltext(zeile->maximum)));
 }
 
@@ -176,7 +175,7 @@ bool Neuerrichtungseingabe::eingabenUebernehmen()
     if (txtlpabstand) {
         const std::optional<float> abstand = eingabeLesen(txtlpabstand->text().toStdString(),
                                                           zahlfeld(Eingabefeld::lpabstand, pfad)->grenze);
-        if (!abstand || !m_maximum || *abstand > *m_maximum) {
+        if (!abstand || !abstandPasst(*abstand, d.lphoehe)) {
             eingabeBemaengeln(*this, txtlpabstand, falscheEingabe,
                               QStringLiteral("Bitte geben Sie den korrekten Lichtpunktabstand ein!"));
             return false;

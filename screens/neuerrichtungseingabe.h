@@ -55,7 +55,6 @@ private:
     QLineEdit* txtlpabstand = nullptr;
     QLabel* lbllphinweis = nullptr;
     QLabel* lblmaxlpa = nullptr;
-    std::optional<float> m_maximum; // none until a height with a recommendation is chosen
 };
 
 } // namespace grobrechner

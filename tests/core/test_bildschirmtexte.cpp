@@ -8,17 +8,15 @@ using namespace grobrechner;
 
 namespace {
 
-const Preise april2009;
-
 // The path state as the screens leave it: step 2 and step 4 opened, in turn,
 // from one record.
 Pfadzustand durchgerechnet(Pfad pfad, Kalkulationsdaten& d)
 {
     Pfadzustand z{pfad};
-    schrittBerechnen(z, d, Schritt::Kosten, april2009);
+    schrittBerechnen(z, d, Schritt::Kosten);
     eintrittswerteSetzen(d, pfad);
     d.strompreis = 15;
-    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb);
     return z;
 }
 
@@ -64,7 +62,7 @@ TEST(Pfadzustand, AHeightWithoutASpacingPricesNothing)
     d.lphoehe = 4.5f;
     d.anzahllp = 12;
     Pfadzustand z{Pfad::Landesstrasse};
-    schrittBerechnen(z, d, Schritt::Kosten, april2009);
+    schrittBerechnen(z, d, Schritt::Kosten);
     const Errichtungstexte t = errichtungstexte(z);
     EXPECT_EQ(t.strassenlaenge, "1.000");
     EXPECT_EQ(t.anzahllp, "");
@@ -106,7 +104,7 @@ TEST(Bildschirmtexte, EnteredValuesReadAsTheScreensShowThem)
     d.strompreis = 12.5f;
     d.wattageb = 125;
     d.bestandslampe = bestandslampeMitOption("Option27");
-    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CP),   45 Watt");
     EXPECT_EQ(b.geplant.einschaltung, "Astronomische ZSU, RSS über astronomische ZSU");
@@ -126,7 +124,7 @@ TEST(Bildschirmtexte, AStateRoadShowsNoSwitchOffAndTheLongCosmoPolisName)
     d.lphoehe = 5;
     Pfadzustand z = durchgerechnet(Pfad::Landesstrasse, d);
     d.lampe = lampeMitOption("Option11");
-    schrittBerechnen(z, d, Schritt::Betrieb, april2009);
+    schrittBerechnen(z, d, Schritt::Betrieb);
     const Betriebstexte b = betriebstexte(z);
     EXPECT_EQ(b.geplant.abschaltung, "");
     EXPECT_EQ(b.geplant.leuchtmittel, "Halogen-Metalldampflampe (CosmoPolis),   45 Watt");
@@ -158,16 +156,16 @@ TEST(Ergebnisblatt, SheetFiguresComeFromTheRoundedFiguresShown)
     Pfadzustand z{Pfad::Gemeindestrasse};
     Errichtungskosten kosten;
     kosten.summe = 100.4f;
-    z.errichtung = Errichtungsstand{{}, april2009, 30.0f, kosten};
+    z.errichtung = Errichtungsstand{{}, 30.0f, kosten};
     Betriebskostenergebnis geplant;
     geplant.betrkoges = 200.4f;
-    z.betrieb = Betriebsstand{{}, april2009, geplant, std::nullopt};
+    z.betrieb = Betriebsstand{{}, geplant, std::nullopt};
     EXPECT_EQ(neuerrichtungsblatttexte(z).ges, "300");
 
     z.pfad = Pfad::Sanierung;
     Sanierungskosten sanierung;
     sanierung.summe = 300;
-    z.sanierung = Sanierungsstand{{}, april2009, sanierung};
+    z.sanierung = Sanierungsstand{{}, sanierung};
     Bestandsergebnis bestand;
     bestand.betrkoges = 399.6f;
     z.betrieb->bestand = bestand;
@@ -190,10 +188,10 @@ TEST(Bildschirmtexte, TheNameIsTheOneTheLatestStepWasWorkedOutFor)
         Pfadzustand z{pfad};
         EXPECT_EQ(bezeichnungstext(z), "");
         d.bezeichnung = "Ahornweg";
-        schrittBerechnen(z, d, Schritt::Kosten, april2009);
+        schrittBerechnen(z, d, Schritt::Kosten);
         d.bezeichnung = "Birkenweg";
         EXPECT_EQ(bezeichnungstext(z), "Ahornweg");
-        schrittBerechnen(z, d, Schritt::Betrieb, april2009);
+        schrittBerechnen(z, d, Schritt::Betrieb);
         EXPECT_EQ(bezeichnungstext(z), "Birkenweg");
     }
 }

@@ -185,3 +185,51 @@ TEST(Eingabefelder, ANamePastedFromATableStaysOnOneLine)
     for (const auto& f : faelle)
         EXPECT_EQ(bezeichnungEinzeilig(f.eingabe), f.zeile) << f.eingabe;
 }
+
+TEST(Eingabefelder, TheRulesBetweenInputsHoldOnceForScreensFilesAndLists)
+{
+    // One row per rule and side of its bound; an empty message means it holds.
+    const auto mit = [](auto aendern) {
+        Kalkulationsdaten d;
+        d.strlaenge = 100;
+        d.lphoehe = 4.5f; // the recommendation allows up to 35 m
+        d.lpabstand = 35;
+        aendern(d);
+        return d;
+    };
+    const struct {
+        Kalkulationsdaten d;
+        Eingabefeld feld;
+        Pfad pfad;
+        const char* meldung;
+    } faelle[] = {
+        {mit([](auto&) {}), Eingabefeld::lpabstand, Pfad::Gemeindestrasse, ""},
+        {mit([](auto& d) { d.lpabstand = 35.5f; }), Eingabefeld::lpabstand, Pfad::Gemeindestrasse,
+         "Der Lichtpunktabstand 35,5 m ist größer als die 35 m, die bei 4,5 m Lichtpunkthöhe möglich sind."},
+        {mit([](auto& d) { d.lphoehe = 9; }), Eingabefeld::lpabstand, Pfad::Gemeindestrasse,
+         "Der Lichtpunktabstand 35 m ist größer als die 0 m, die bei 9 m Lichtpunkthöhe möglich sind."},
+        {mit([](auto& d) { d.grabungsl = 100; }), Eingabefeld::grabungsl, Pfad::Landesstrasse, ""},
+        {mit([](auto& d) { d.grabungsl = 100.5f; }), Eingabefeld::grabungsl, Pfad::Landesstrasse,
+         "Die Grabungslänge im Asphalt (100,5 m) ist größer als die Straßenlänge (100 m)."},
+        {mit([](auto& d) { d.schaltung.abschaltung = true; }), Eingabefeld::abschaltung, Pfad::Gemeindestrasse, ""},
+        {mit([](auto& d) { d.schaltung.abschaltung = true; }), Eingabefeld::abschaltung, Pfad::Landesstrasse,
+         "Auf diesem Pfad wird die Anlage nachts nie abgeschaltet."},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(zusammenPruefen(f.d, f.feld, f.pfad), f.meldung);
+    EXPECT_TRUE(hoehePasst(Pfad::Gemeindestrasse, 4.5));
+    EXPECT_FALSE(hoehePasst(Pfad::Landesstrasse, 4.5));
+    EXPECT_EQ(hoehenliste(Pfad::Landesstrasse), "5, 6, 7, 8");
+    EXPECT_EQ(zahlregel(*zahlfeld(Eingabefeld::grabungsl, Pfad::Gemeindestrasse)), "Zahlen ab 0 mit höchstens 5 Zeichen");
+}
+
+TEST(Eingabefelder, EachInputHasItsOwnKeyAndCaption)
+{
+    std::set<std::string_view> schluessel, beschriftungen;
+    for (Eingabefeld f : alleEingabefelder()) {
+        EXPECT_TRUE(schluessel.insert(eingabeschluessel(f)).second) << eingabeschluessel(f);
+        EXPECT_TRUE(beschriftungen.insert(eingabebeschriftung(f)).second) << eingabebeschriftung(f);
+    }
+    EXPECT_EQ(eingabeschluessel(Eingabefeld::grabungsl), "grabungsl");
+    EXPECT_EQ(eingabebeschriftung(Eingabefeld::abschaltdauerb), "Abschaltdauer des Bestands");
+}

@@ -143,3 +143,22 @@ TEST(Lampenkatalog, LedLuminairesStandInOrderWithTheirPrices)
     }
     EXPECT_EQ(gruppenueberschrift(lampenauswahl(Pfad::Gemeindestrasse), Lampenfamilie::LED), "LED-Leuchten");
 }
+
+TEST(Lampenkatalog, EveryLampIsFoundByItsOwnKey)
+{
+    // Files, messages and street lists name lamps by these keys: each once.
+    for (const Lampe& l : Lampenkatalog)
+        EXPECT_EQ(lampeMitSchluessel(lampenschluessel(l)), &l) << lampenschluessel(l);
+    for (const Bestandslampe& l : Bestandskatalog)
+        EXPECT_EQ(bestandslampeMitSchluessel(bestandsschluessel(l)), &l) << bestandsschluessel(l);
+    const struct {
+        const char* option;
+        const char* schluessel;
+    } beispiele[] = {{"Option2", "Natriumdampf 70 W"},   {"Option16", "Kompaktleuchtstoff 120 W"},
+                     {"Option9", "Halogen-Metalldampf 35 W"}, {"Option12", "CosmoPolis 60 W"},
+                     {"optled2", "LED 30 W"}};
+    for (const auto& b : beispiele)
+        EXPECT_EQ(lampenschluessel(*lampeMitOption(b.option)), b.schluessel);
+    EXPECT_EQ(lampeMitSchluessel("LED 25 W"), nullptr);
+    EXPECT_EQ(bestandslampeMitSchluessel("Option23"), nullptr);
+}

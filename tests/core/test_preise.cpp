@@ -33,8 +33,8 @@ Betriebstexte ledBetrieb(Pfad pfad, const Preise& preise)
     d.lampe = lampeMitOption("optled2");
     d.schaltung.absenkung = true;
     d.strompreis = 25;
-    Pfadzustand z{pfad};
-    schrittBerechnen(z, d, Schritt::Betrieb, preise);
+    Pfadzustand z{pfad, {preise}};
+    schrittBerechnen(z, d, Schritt::Betrieb);
     return betriebstexte(z);
 }
 
@@ -180,28 +180,30 @@ TEST(Datenbasis, SaysWhichPricesAndWhichFactor)
     Preise andererFaktor;
     andererFaktor.co2faktor = 420.5f;
     const struct {
-        Preise preise;
+        Berechnungsgrundlage grundlage;
         const char* text;
     } faelle[] = {
-        {Preise{}, "Datenbasis: Preisstand April 2009; CO₂-Faktor 363 g/kWh"},
-        {mitIndex(185), "Datenbasis: Eigene Preise, Preisindex 185 % gegenüber April 2009; CO₂-Faktor 363 g/kWh"},
-        {mitIndex(102.5f),
+        {{}, "Datenbasis: Preisstand April 2009; CO₂-Faktor 363 g/kWh"},
+        {{mitIndex(185)}, "Datenbasis: Eigene Preise, Preisindex 185 % gegenüber April 2009; CO₂-Faktor 363 g/kWh"},
+        {{mitIndex(102.5f)},
          "Datenbasis: Eigene Preise, Preisindex 102,5 % gegenüber April 2009; CO₂-Faktor 363 g/kWh"},
-        {eigenerPreis, "Datenbasis: Eigene Preise, Preisindex 100 % gegenüber April 2009; CO₂-Faktor 363 g/kWh"},
-        {andererFaktor, "Datenbasis: Preisstand April 2009; CO₂-Faktor 420,5 g/kWh"},
+        {{eigenerPreis}, "Datenbasis: Eigene Preise, Preisindex 100 % gegenüber April 2009; CO₂-Faktor 363 g/kWh"},
+        {{andererFaktor}, "Datenbasis: Preisstand April 2009; CO₂-Faktor 420,5 g/kWh"},
+        {{mitIndex(185), true},
+         "Datenbasis: Preise aus der Datei: Eigene Preise, Preisindex 185 % gegenüber April 2009; CO₂-Faktor 363 "
+         "g/kWh"},
     };
     for (const auto& f : faelle)
-        EXPECT_EQ(datenbasistext(f.preise), f.text);
+        EXPECT_EQ(datenbasistext(f.grundlage), f.text);
 
-    // A step tells the prices it was computed with, not those of later.
+    // A step without figures has no basis to tell.
     Kalkulationsdaten d;
     d.anzahllp = 30;
-    Pfadzustand z{Pfad::Sanierung};
+    Pfadzustand z{Pfad::Sanierung, {mitIndex(185)}};
     EXPECT_EQ(datenbasistext(z, Schritt::Kosten), "");
-    schrittBerechnen(z, d, Schritt::Kosten, mitIndex(185));
-    schrittBerechnen(z, d, Schritt::Betrieb, Preise{});
-    EXPECT_EQ(datenbasistext(z, Schritt::Kosten), datenbasistext(mitIndex(185)));
-    EXPECT_EQ(datenbasistext(z, Schritt::Ergebnisblatt), datenbasistext(Preise{}));
+    schrittBerechnen(z, d, Schritt::Kosten);
+    EXPECT_EQ(datenbasistext(z, Schritt::Kosten), datenbasistext(z.grundlage));
+    EXPECT_EQ(datenbasistext(z, Schritt::Ergebnisblatt), "");
 }
 
 TEST(Preisposten, EveryAmountOnceUnderItsOwnName)

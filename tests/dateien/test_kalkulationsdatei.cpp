@@ -51,7 +51,7 @@ Kalkulation beispiel(Pfad pfad, Schritt schritt)
     return k;
 }
 
-QJsonObject alsObjekt(const Kalkulation& k) { return QJsonDocument::fromJson(kalkulationAlsJson(k)).object(); }
+QJsonObject alsObjekt(const Kalkulation& k) { return QJsonDocument::fromJson(kalkulationAlsJson(k, {})).object(); }
 QByteArray alsText(const QJsonObject& o) { return QJsonDocument(o).toJson(); }
 
 // The example of a step-5 file with one change made to it.
@@ -99,7 +99,7 @@ private slots:
         QFETCH(Pfad, pfad);
         QFETCH(Schritt, schritt);
         const Kalkulation k = beispiel(pfad, schritt);
-        const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k));
+        const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k, {}));
         QVERIFY2(g.kalkulation, qPrintable(g.fehler));
         QCOMPARE(g.kalkulation->pfad, pfad);
         QCOMPARE(g.kalkulation->schritt, schritt);
@@ -109,7 +109,7 @@ private slots:
     void writesNumbersAsTheUserTypedThem()
     {
         // 0,1 m kept as a float is 0.100000001…; the file says what was typed.
-        const QByteArray json = kalkulationAlsJson(beispiel(Pfad::Landesstrasse, Schritt::Eingabe));
+        const QByteArray json = kalkulationAlsJson(beispiel(Pfad::Landesstrasse, Schritt::Eingabe), {});
         QVERIFY2(json.contains("\"grabungsl\": 0.1,"), json.constData());
     }
 
@@ -118,7 +118,7 @@ private slots:
         QTest::addColumn<QByteArray>("inhalt");
         QTest::addColumn<QString>("meldung");
         const Pfad L = Pfad::Landesstrasse, G = Pfad::Gemeindestrasse, S = Pfad::Sanierung;
-        QByteArray latin1 = kalkulationAlsJson(beispiel(L, Schritt::Eingabe));
+        QByteArray latin1 = kalkulationAlsJson(beispiel(L, Schritt::Eingabe), {});
         latin1.replace("\xC3\xBC", "\xFC"); // the "ü" of "Süd" in Latin-1
         QTest::newRow("leer") << QByteArray(" \n") << "Die Datei ist leer.";
         QTest::newRow("kein JSON") << QByteArray("Hallo Welt") << "Ihr Inhalt ist kein JSON.";
@@ -127,8 +127,8 @@ private slots:
         QTest::newRow("Liste statt Objekt") << QByteArray("[1, 2]") << "Ihr JSON ist anders aufgebaut.";
         QTest::newRow("fremdes JSON") << QByteArray("{\"name\": \"x\"}") << "„format“ fehlt oder lautet anders.";
         QTest::newRow("neuere Version")
-            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("formatversion"), 2); })
-            << "neueren Version des Grobrechners gespeichert (Dateiformat 2)";
+            << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("formatversion"), 3); })
+            << "neueren Version des Grobrechners gespeichert (Dateiformat 3)";
         QTest::newRow("Version 1,5")
             << geaendert(L, [](QJsonObject& d, QJsonObject&) { d.insert(QStringLiteral("formatversion"), 1.5); })
             << "keine gültige Versionsnummer";
@@ -160,8 +160,9 @@ private slots:
             << mitEingabe(G, "lpabstand", 36) << "Der Lichtpunktabstand 36 m ist größer als die 35 m";
         QTest::newRow("Gemeindestraße ohne Strompreis") << mitEingabe(G, "strompreis", 0) << "„strompreis“";
         QTest::newRow("zehn Stunden Abschaltung") << mitEingabe(S, "abschaltdauerb", 10) << "„abschaltdauerb“";
-        QTest::newRow("gesperrte Lampe") << mitEingabe(L, "lampe", "Option1") << "ist auf diesem Pfad nicht wählbar";
-        QTest::newRow("unbekannte Lampe") << mitEingabe(G, "lampe", "Option99") << "gibt es im Lampenkatalog nicht";
+        QTest::newRow("gesperrte Lampe") << mitEingabe(L, "lampe", "Natriumdampf 50 W") << "ist auf diesem Pfad nicht wählbar";
+        QTest::newRow("unbekannte Lampe") << mitEingabe(G, "lampe", "LED 25 W") << "gibt es im Lampenkatalog nicht";
+        QTest::newRow("Lampe nach ihrer Option") << mitEingabe(G, "lampe", "Option16") << "gibt es im Lampenkatalog nicht";
         QTest::newRow("Abschaltung auf der Landesstraße")
             << mitEingabe(L, "abschaltung", true) << "wird die Anlage nachts nie abgeschaltet";
         QTest::newRow("falsche Leuchtenart") << mitEingabe(S, "leuchtenart", "techn")
@@ -174,7 +175,7 @@ private slots:
         QTest::newRow("Bezeichnung mit Absatztrenner") << mitEingabe(S, "bezeichnung", "Ahorn\u2029weg") << "Zeilenumbruch";
 
         // Strict JSON: what Qt's own reader lets pass is wrong, and says what is wrong where.
-        const QByteArray gut = kalkulationAlsJson(beispiel(G, Schritt::Ergebnisblatt));
+        const QByteArray gut = kalkulationAlsJson(beispiel(G, Schritt::Ergebnisblatt), {});
         const auto ersetzt = [&](const char* alt, const char* neu) { return QByteArray(gut).replace(alt, neu); };
         QTest::newRow("Komma fehlt") << ersetzt("\"abschaltdauer\": 4,", "\"abschaltdauer\": 4")
                                      << "In Zeile 3 fehlt ein Komma.";
@@ -235,7 +236,7 @@ private slots:
 
     void aFileCutOffAnywhereSaysItIsIncomplete()
     {
-        const QByteArray ganz = kalkulationAlsJson(beispiel(Pfad::Sanierung, Schritt::Ergebnisblatt));
+        const QByteArray ganz = kalkulationAlsJson(beispiel(Pfad::Sanierung, Schritt::Ergebnisblatt), {});
         for (qsizetype laenge = 1; laenge < ganz.trimmed().size(); ++laenge) {
             const Gelesen g = kalkulationAusJson(ganz.left(laenge));
             QVERIFY2(g.fehler.startsWith(QStringLiteral("Die Datei bricht mitten im Inhalt ab")),
@@ -263,7 +264,7 @@ private slots:
                  QStringLiteral("Das ist keine gewöhnliche Datei, sondern ein Gerät."));
 
         const QString gut = ordner.filePath(QStringLiteral("gut.grob"));
-        QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt)), QString());
+        QCOMPARE(kalkulationSpeichern(gut, beispiel(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt), {}), QString());
         QVERIFY(kalkulationLesen(gut).kalkulation);
     }
 

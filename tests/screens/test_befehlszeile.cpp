@@ -4,6 +4,8 @@
 #include "testhilfen.h"
 
 #include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,8 +69,8 @@ class BefehlszeileTest : public Programmtest {
 private slots:
     void initTestCase()
     {
-        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("blatt.grob")), sanierung(5)), QString());
-        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("frueh.grob")), sanierung(2)), QString());
+        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("blatt.grob")), sanierung(5), {}), QString());
+        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("frueh.grob")), sanierung(2), {}), QString());
         QVERIFY(QFile::link(pfad(QStringLiteral("blatt.grob")), pfad(QStringLiteral("verweis.grob"))));
         for (const char* name : {"pipe.grob", "aus.pipe"})
             QCOMPARE(::mkfifo(QFile::encodeName(pfad(QString::fromLatin1(name))).constData(), 0600), 0);
@@ -173,6 +175,56 @@ private slots:
         QVERIFY2(lauf.ausgabe.contains(QStringLiteral("größer, als der Datenträger")), qPrintable(lauf.ausgabe));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), alt);
+    }
+
+    // Files the first file format saved, with the sheets the program wrote of
+    // them then: they open with the settings of whoever opens them and give
+    // the same sheet, byte for byte.
+    void aFileOfTheFirstFormatGivesTheSheetItAlwaysGave_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"landesstrasse", "gemeindestrasse", "sanierung"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void aFileOfTheFirstFormatGivesTheSheetItAlwaysGave()
+    {
+        QFETCH(QString, name);
+        const QString ordner = QStringLiteral(GROBRECHNER_FORMAT1 "/");
+        const QString aus = pfad(name + QStringLiteral(".csv"));
+        const Lauf lauf = starten({"--csv", aus, ordner + name + QStringLiteral(".grob")}, false);
+        QVERIFY2(lauf.code == 0, qPrintable(lauf.ausgabe));
+        QFile damals(ordner + name + QStringLiteral(".csv")), heute(aus);
+        QVERIFY(damals.open(QIODevice::ReadOnly) && heute.open(QIODevice::ReadOnly));
+        QCOMPARE(heute.readAll(), damals.readAll());
+    }
+
+    // A file keeps the basis its figures were computed with: settings of
+    // one's own on another machine change none of them.
+    void aFileKeepsItsPricesWhateverTheSettings()
+    {
+        Berechnungsgrundlage grundlage;
+        grundlage.preise.preisindex = 185;
+        grundlage.preise.co2faktor = 400;
+        QCOMPARE(kalkulationSpeichern(pfad(QStringLiteral("eigen.grob")), sanierung(5), grundlage), QString());
+        const auto blatt = [&] {
+            const QString aus = pfad(QStringLiteral("eigen.csv"));
+            const Lauf lauf = starten({"--csv", aus, pfad(QStringLiteral("eigen.grob"))}, false);
+            QFile f(aus);
+            return lauf.code == 0 && f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : lauf.ausgabe;
+        };
+        const QString ohneEinstellungen = blatt();
+        QVERIFY2(ohneEinstellungen.contains(QStringLiteral("Datenbasis: Preise aus der Datei: Eigene Preise, Preisindex "
+                                                           "185 % gegenüber April 2009; CO₂-Faktor 400 g/kWh")),
+                 qPrintable(ohneEinstellungen));
+        // The program's settings, as it finds them (the tests keep them in a folder of their own).
+        QSettings andere(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                             + QStringLiteral("/Lumenstelle/Grobrechner.conf"),
+                         QSettings::IniFormat);
+        andere.setValue(QStringLiteral("Preise/preisindex"), 150);
+        andere.setValue(QStringLiteral("Preise/co2faktor"), 300);
+        andere.sync();
+        const auto weg = qScopeGuard([&] { QFile::remove(andere.fileName()); });
+        QCOMPARE(blatt(), ohneEinstellungen);
     }
 
     void writesTheSheetTheScreensShow()
