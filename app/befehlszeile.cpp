@@ -2,6 +2,9 @@
 #include "befehlszeile.h"
 
 #include "anwendung.h"
+#include "berechnung.h"
+#include "csvtext.h"
+#include "preiseinstellungen.h"
 #include "dateischreiben.h"
 #include "kalkulationsdatei.h"
 
@@ -51,7 +54,38 @@ public:
     bool frage(QWidget*, const QString&, const QString&) override { return false; }
 };
 
+// The sheet as printed, drawn by its screen, which is built hidden and never shown.
+QString pdfSchreiben(const Kalkulation& blatt, const std::optional<Berechnungsgrundlage>& grundlage,
+                     const QString& ausgabe)
+{
+    Fehlerausgabe meldungen;
+    Dienste dienste = echteDienste();
+    dienste.meldungen = &meldungen;
+    dienste.homepageOeffnen = [](const QUrl&) {};
+    Anwendung anwendung(dienste);
+    Pfadformular* schirm = anwendung.folge().aufbauen(blatt, grundlage);
+    // Laid out as on the screen, without ever being shown.
+    schirm->ensurePolished();
+    schirm->layout()->activate();
+    return schirm->pdfSchreiben(ausgabe);
+}
+
 } // namespace
+
+bool ohneOberflaeche(int argc, char* argv[])
+{
+    bool csv = false;
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        const auto ist = [&](const char* option) {
+            return std::strcmp(argv[i], option) == 0
+                   || (std::strncmp(argv[i], option, std::strlen(option)) == 0 && argv[i][std::strlen(option)] == '=');
+        };
+        if (ist("--pdf"))
+            return false;
+        csv = csv || ist("--csv") || ist("-h") || ist("--help") || ist("--help-all") || ist("-v") || ist("--version");
+    }
+    return csv;
+}
 
 bool ohneFenster(int argc, char* argv[])
 {
@@ -151,17 +185,14 @@ int stapelAusfuehren(const Auftrag& auftrag)
         return 1;
     }
 
-    Fehlerausgabe meldungen;
-    Dienste dienste = echteDienste();
-    dienste.meldungen = &meldungen;
-    dienste.homepageOeffnen = [](const QUrl&) {};
-    Anwendung anwendung(dienste);
-    Pfadformular* blatt = anwendung.folge().aufbauen({k.pfad, Schritt::Ergebnisblatt, k.daten}, gelesen.grundlage);
-    // Laid out as on the screen, without ever being shown.
-    blatt->ensurePolished();
-    blatt->layout()->activate();
-    const QString fehler = auftrag.art == Auftrag::Art::Pdf ? blatt->pdfSchreiben(auftrag.ausgabe)
-                                                            : blatt->csvSchreiben(auftrag.ausgabe);
+    const Kalkulation blatt{k.pfad, Schritt::Ergebnisblatt, k.daten};
+    // The figures of the file's basis, or of the settings where it brought none.
+    const Berechnungsgrundlage grundlage =
+        gelesen.grundlage.value_or(Berechnungsgrundlage{preiseinstellungen::lesen()});
+    const QString fehler = auftrag.art == Auftrag::Art::Pdf
+                               ? pdfSchreiben(blatt, gelesen.grundlage, auftrag.ausgabe)
+                               : dateiSchreiben(auftrag.ausgabe, csvText(blattzeilen(berechnen(blatt, grundlage).blatt(
+                                                                     Schritt::Ergebnisblatt))));
     if (fehler.isEmpty())
         return 0;
     ausgeben(stderr, einzeilig(texte::nichtGespeichert.arg(QDir::toNativeSeparators(auftrag.ausgabe), fehler)));

@@ -27,6 +27,10 @@ struct Auftrag {
 // exists, so only roughly: the parser decides.
 bool ohneFenster(int argc, char* argv[]);
 
+// Whether the arguments ask for nothing but text (a CSV, the help, the
+// version): such a run needs no graphics at all, not even offscreen.
+bool ohneOberflaeche(int argc, char* argv[]);
+
 // Whether there is a screen to show windows on: a platform chosen with
 // QT_QPA_PLATFORM, or an X11 or Wayland display.
 bool bildschirmDa();

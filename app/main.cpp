@@ -1,6 +1,6 @@
-#include "echtedienste.h"
 #include "anwendung.h"
 #include "befehlszeile.h"
+#include "echtedienste.h"
 #include "sprache.h"
 #include "startmessung.h"
 
@@ -10,18 +10,41 @@
 
 #include <cstdio>
 
+namespace {
+
+// The settings are kept under the first two names.
+void namenSetzen()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Lumenstelle"));
+    QCoreApplication::setApplicationName(QStringLiteral("Grobrechner"));
+}
+
+// A CSV, the help or the version: text only, without graphics.
+int textAusgeben(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    namenSetzen();
+    grobrechner::qtAufDeutsch();
+    const auto aufruf = grobrechner::befehlszeileLesen(QCoreApplication::arguments(), true);
+    if (const auto* code = std::get_if<int>(&aufruf))
+        return *code;
+    return grobrechner::stapelAusfuehren(std::get<grobrechner::Auftrag>(aufruf));
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    // An export, the help and the version need no screen, so they also run
-    // where there is none; and where there is none, a command line that
-    // cannot be understood is still answered.
+    if (grobrechner::ohneOberflaeche(argc, argv))
+        return textAusgeben(argc, argv);
+    // A PDF needs no screen either, so it also runs where there is none; and
+    // where there is none, a command line that cannot be understood is still
+    // answered.
     const bool bildschirm = grobrechner::bildschirmDa();
     if (grobrechner::ohneFenster(argc, argv) || !bildschirm)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // The price settings are kept under these two names.
-    QApplication::setOrganizationName(QStringLiteral("Lumenstelle"));
-    QApplication::setApplicationName(QStringLiteral("Grobrechner"));
+    namenSetzen();
     QApplication::setApplicationDisplayName(QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
     QApplication::setDesktopFileName(QStringLiteral("example.lumenstelle.Grobrechner"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/grobrechner.svg")));

@@ -26,6 +26,19 @@ QString zelle(const QString& text)
 
 } // namespace
 
+QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen)
+{
+    QList<QStringList> texte;
+    texte.reserve(static_cast<qsizetype>(zeilen.size()));
+    for (const auto& zeile : zeilen) {
+        QStringList zellen;
+        for (const std::string& zelle : zeile)
+            zellen << QString::fromStdString(zelle);
+        texte << zellen;
+    }
+    return csvText(texte);
+}
+
 QByteArray csvText(const QList<QStringList>& zeilen)
 {
     QString text;

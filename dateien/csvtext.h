@@ -4,6 +4,9 @@
 #include <QList>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 namespace grobrechner {
 
 // Rows of cells as a CSV file that a spreadsheet with German settings opens
@@ -14,5 +17,7 @@ namespace grobrechner {
 // text that a spreadsheet would run as a formula (=, +, -, @ in front) gets a
 // leading apostrophe.
 QByteArray csvText(const QList<QStringList>& zeilen);
+// The same from the core's rows (UTF-8 texts).
+QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen);
 
 } // namespace grobrechner

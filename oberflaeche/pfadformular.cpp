@@ -1,7 +1,7 @@
 #include "pfadformular.h"
 
 #include "bildschirmtexte.h"
-#include "blattzeilen.h"
+#include "blattinhalt.h"
 #include "csvtext.h"
 #include "dateiname.h"
 #include "formularausgabe.h"
@@ -57,11 +57,9 @@ Pfadformular::Pfadformular(const Pfadbildschirm& beschreibung, Umgebung& umgebun
     : Formular(ausstattungVon(beschreibung), umgebung.dienste)
     , m_beschreibung(beschreibung)
     , m_umgebung(umgebung)
-    , m_blattzeilen(new Blattzeilen(this))
 {
     const Pfadbildschirm& b = m_beschreibung;
     m_titel = rahmen().titelSetzen(QStringLiteral("Label2"), b.titel);
-    m_blattzeilen->textzeile(m_titel);
     bezeichnungAnlegen();
 
     m_speichern = knopf("cmdspeichern", QStringLiteral("Speichern…"));
@@ -70,8 +68,8 @@ Pfadformular::Pfadformular(const Pfadbildschirm& beschreibung, Umgebung& umgebun
     connect(m_speichern, &QPushButton::clicked, this, &Pfadformular::speichern);
     if (b.istErgebnis()) {
         // What the figures rest on, read with them and printed with them.
-        m_blattzeilen->textzeile(rahmen().fusszeileSetzen(
-            QStringLiteral("lbldatenbasis"), QString::fromStdString(datenbasistext(zustand(), b.schritt))));
+        rahmen().fusszeileSetzen(QStringLiteral("lbldatenbasis"),
+                                 QString::fromStdString(datenbasistext(zustand(), b.schritt)));
         m_drucken = rahmen().druckknopf();
         rahmen().tastenzeile()->addWidget(m_drucken);
         m_knoepfe.append(m_drucken);
@@ -160,7 +158,6 @@ void Pfadformular::bezeichnungAnlegen()
         m_bezeichnung->setFont(fett);
         m_bezeichnung->setVisible(!m_bezeichnung->text().isEmpty());
         rahmen().zeileUeberInhalt(m_bezeichnung);
-        m_blattzeilen->textzeile(m_bezeichnung);
     }
 }
 
@@ -245,7 +242,7 @@ void Pfadformular::alsCsvSpeichern()
 
 QString Pfadformular::csvSchreiben(const QString& datei)
 {
-    return dateiSchreiben(datei, csvText(m_blattzeilen->texte()));
+    return dateiSchreiben(datei, csvText(blattzeilen(blattinhalt(zustand(), m_beschreibung.schritt))));
 }
 
 void Pfadformular::keyPressEvent(QKeyEvent* ereignis)

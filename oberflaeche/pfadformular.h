@@ -12,7 +12,6 @@ namespace grobrechner {
 
 struct Kalkulationsdaten;
 struct Pfadzustand;
-class Blattzeilen;
 class Navigation;
 
 // What every path screen is handed: the record its inputs go into, the figures
@@ -99,7 +98,6 @@ private:
 
     const Pfadbildschirm& m_beschreibung;
     Umgebung& m_umgebung;
-    Blattzeilen* m_blattzeilen;
     QLabel* m_titel = nullptr;
     QLineEdit* m_bezeichnungsfeld = nullptr;
     QLabel* m_bezeichnung = nullptr;

@@ -1,7 +1,5 @@
 #include "wertetabelle.h"
 
-#include "blattzeilen.h"
-
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,31 +8,44 @@
 
 namespace grobrechner {
 
-Wertetabelle::Wertetabelle(QWidget* eltern)
+namespace {
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The figure column of each installation, and of the deviation.
+int wertspalte(std::size_t anlage) { return 1 + 2 * static_cast<int>(anlage); }
+constexpr int abweichungsspalte = 5;
+
+} // namespace
+
+Wertetabelle::Wertetabelle(QWidget* eltern, const Blatttabelle& tabelle)
     : m_eltern(eltern)
     , m_raster(new QGridLayout(eltern))
-    , m_blattzeilen(Blattzeilen::von(eltern))
 {
     // The frame of the screen gives the margins.
     m_raster->setContentsMargins(0, 0, 0, 0);
     m_raster->setHorizontalSpacing(12);
-    m_raster->setColumnStretch(3, 1);
+    // Spare width goes to the right of a table of one installation; a
+    // comparison leaves that to its screen.
+    if (tabelle.koepfe.empty())
+        m_raster->setColumnStretch(3, 1);
+    if (!tabelle.koepfe.empty()) {
+        for (std::size_t i = 0; i < tabelle.koepfe.size(); ++i)
+            m_raster->addWidget(label(tabelle.koepfe[i], true), m_zeile, wertspalte(i), 1, 2);
+        ++m_zeile;
+    }
+    for (const Blattzeile& z : tabelle.zeilen) {
+        zeile(z);
+        // The deviation's head stands right above it.
+        if (!z.abweichung.name.empty())
+            m_raster->addWidget(label(tabelle.abweichungskopf, true), m_zeile - 2, abweichungsspalte, 1, 2);
+    }
 }
 
-Wertetabelle::Wertetabelle(QGridLayout* raster, int spalte, Beschriftung beschriftung)
-    : m_eltern(raster->parentWidget())
-    , m_raster(raster)
-    , m_blattzeilen(Blattzeilen::von(m_eltern))
-    , m_spalte(spalte)
-    , m_beschriftung(beschriftung)
+QLabel* Wertetabelle::label(const Feld& feld, bool fett)
 {
-}
-
-QLabel* Wertetabelle::label(const char* name, const QString& text, bool fett)
-{
-    auto* l = new QLabel(text, m_eltern);
-    if (name)
-        l->setObjectName(QString::fromUtf8(name));
+    auto* l = new QLabel(text(feld.text), m_eltern);
+    l->setObjectName(text(feld.name));
     if (fett) {
         QFont f = l->font();
         f.setBold(true);
@@ -43,118 +54,89 @@ QLabel* Wertetabelle::label(const char* name, const QString& text, bool fett)
     return l;
 }
 
-void Wertetabelle::eintragen(int spalte, QLabel* label)
+void Wertetabelle::zeile(const Blattzeile& z)
 {
-    if (m_blattzeilen)
-        m_blattzeilen->eintragen(m_raster, m_zeile, spalte, label);
-}
-
-QLabel* Wertetabelle::zeile(const Zeile& z)
-{
-    const QString beschriftung = QString::fromUtf8(z.beschriftung);
-    return z.einheitName ? zahl(z.beschriftungName, beschriftung, z.wertName, z.einheitName,
-                                QString::fromUtf8(z.einheit), z.betont)
-                         : text(z.beschriftungName, beschriftung, z.wertName);
-}
-
-QLabel* Wertetabelle::ueberschrift(const char* name, const QString& text)
-{
-    QLabel* l = label(name, text, true);
-    eintragen(m_spalte, l);
-    m_raster->addWidget(l, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
-    return l;
-}
-
-QLabel* Wertetabelle::spaltenkopf(const char* name, const QString& text)
-{
-    QLabel* l = label(name, text, true);
-    if (m_blattzeilen)
-        m_blattzeilen->kopf(m_raster, wertspalte(), l);
-    m_raster->addWidget(l, m_zeile++, wertspalte(), 1, 2);
-    return l;
-}
-
-QLabel* Wertetabelle::beschriftungSetzen(const char* name, const QString& text, bool fett)
-{
-    if (m_beschriftung == Beschriftung::geteilt)
-        return nullptr;
-    QLabel* b = label(name, text, fett);
-    eintragen(m_spalte, b);
-    m_raster->addWidget(b, m_zeile, m_spalte);
-    return b;
-}
-
-QLabel* Wertetabelle::zahl(const char* beschriftungName, const QString& beschriftung, const char* wertName,
-                           const char* einheitName, const QString& einheit, bool betont)
-{
-    if (QLabel* b = beschriftungSetzen(beschriftungName, beschriftung, betont)) {
-        b->setWordWrap(true);
-        // A wrapping label asks for a narrow column; an ordinary caption stays on
-        // one line and only an unusually long one wraps.
-        const QFontMetrics masse = b->fontMetrics();
-        // (One character more than the text's advance: the label's own line
-        // breaking rounds differently and would otherwise wrap the last word.)
-        const int breite = masse.horizontalAdvance(beschriftung) + masse.averageCharWidth();
-        b->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 45));
+    if (z.abstandDavor > 0)
+        m_raster->setRowMinimumHeight(m_zeile++, z.abstandDavor);
+    QList<QLabel*> labels;
+    switch (z.art) {
+    case Zeilenart::Ueberschrift:
+        labels << label(z.beschriftung, true);
+        m_raster->addWidget(labels.back(), m_zeile, 0, 1, 3);
+        break;
+    case Zeilenart::Anmerkung: {
+        QLabel* notiz = label(z.beschriftung, false);
+        notiz->setWordWrap(true);
+        QFont schraeg = notiz->font();
+        schraeg.setItalic(true);
+        notiz->setFont(schraeg);
+        labels << notiz;
+        m_raster->addWidget(notiz, m_zeile, 0, 1, 3);
+        break;
     }
-    QLabel* wert = label(wertName, QString(), betont);
-    wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    eintragen(wertspalte(), wert);
-    m_raster->addWidget(wert, m_zeile, wertspalte());
-    if (einheitName) {
-        QLabel* e = label(einheitName, einheit, betont);
-        eintragen(wertspalte() + 1, e);
-        m_raster->addWidget(e, m_zeile, wertspalte() + 1);
+    case Zeilenart::Zahl:
+    case Zeilenart::Text: {
+        // A value with a unit is a figure, right-aligned; one without is a
+        // text over the figure and unit columns (the existing installation's
+        // note in place of its lamp costs, too). The caption follows the first.
+        const auto istZahl = [](const Wert& w) { return !w.einheit.name.empty(); };
+        const bool zahl = !z.werte.empty() && istZahl(z.werte.front());
+        QLabel* beschriftung = label(z.beschriftung, zahl && z.betont);
+        if (zahl) {
+            // A wrapping label asks for a narrow column; an ordinary caption
+            // stays on one line and only an unusually long one wraps. (One
+            // character more than the text's advance: the label's own line
+            // breaking rounds differently and would otherwise wrap the last word.)
+            beschriftung->setWordWrap(true);
+            const QFontMetrics masse = beschriftung->fontMetrics();
+            const int breite = masse.horizontalAdvance(beschriftung->text()) + masse.averageCharWidth();
+            beschriftung->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 45));
+        }
+        labels << beschriftung;
+        m_raster->addWidget(beschriftung, m_zeile, 0);
+        for (std::size_t i = 0; i < z.werte.size(); ++i) {
+            const Wert& w = z.werte[i];
+            const int spalte = wertspalte(i);
+            if (istZahl(w)) {
+                QLabel* wert = label(w.teile.front(), z.betont);
+                wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                m_raster->addWidget(wert, m_zeile, spalte);
+                labels << wert << label(w.einheit, z.betont);
+                m_raster->addWidget(labels.back(), m_zeile, spalte + 1);
+                m_werte << wert;
+            } else if (w.teile.size() == 1) {
+                QLabel* wert = label(w.teile.front(), false);
+                wert->setWordWrap(!z.einzeilig);
+                m_raster->addWidget(wert, m_zeile, spalte, 1, 2);
+                labels << wert;
+                m_werte << wert;
+            } else {
+                // Several texts a few blanks apart, as one text would read.
+                auto* zelle = new QHBoxLayout;
+                for (const Feld& teil : w.teile) {
+                    labels << label(teil, false);
+                    m_werte << labels.back();
+                    zelle->addWidget(labels.back());
+                }
+                zelle->setSpacing(m_eltern->fontMetrics().horizontalAdvance(QStringLiteral("   ")));
+                zelle->addStretch(1);
+                m_raster->addLayout(zelle, m_zeile, spalte, 1, 2);
+            }
+        }
+        if (!z.abweichung.name.empty()) {
+            QLabel* abweichung = label(z.abweichung, true);
+            abweichung->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_raster->addWidget(abweichung, m_zeile, abweichungsspalte);
+            labels << abweichung;
+            m_werte << abweichung;
+        }
+        break;
+    }
     }
     ++m_zeile;
-    return wert;
-}
-
-QLabel* Wertetabelle::text(const char* beschriftungName, const QString& beschriftung, const char* wertName)
-{
-    beschriftungSetzen(beschriftungName, beschriftung, false);
-    QLabel* wert = label(wertName, QString(), false);
-    wert->setWordWrap(true);
-    eintragen(wertspalte(), wert);
-    m_raster->addWidget(wert, m_zeile, wertspalte(), 1, 2);
-    ++m_zeile;
-    return wert;
-}
-
-QList<QLabel*> Wertetabelle::texte(const char* beschriftungName, const QString& beschriftung,
-                                   std::initializer_list<const char*> wertNamen)
-{
-    beschriftungSetzen(beschriftungName, beschriftung, false);
-    auto* zelle = new QHBoxLayout;
-    QList<QLabel*> werte;
-    for (const char* name : wertNamen) {
-        werte.append(label(name, QString(), false));
-        eintragen(wertspalte(), werte.back());
-        zelle->addWidget(werte.back());
-    }
-    // A few blanks apart, as one text would read.
-    zelle->setSpacing(m_eltern->fontMetrics().horizontalAdvance(QStringLiteral("   ")));
-    zelle->addStretch(1);
-    m_raster->addLayout(zelle, m_zeile, wertspalte(), 1, 2);
-    ++m_zeile;
-    return werte;
-}
-
-QLabel* Wertetabelle::anmerkung(const char* name)
-{
-    QLabel* notiz = label(name, QString(), false);
-    notiz->setWordWrap(true);
-    QFont schraeg = notiz->font();
-    schraeg.setItalic(true);
-    notiz->setFont(schraeg);
-    eintragen(m_spalte, notiz);
-    m_raster->addWidget(notiz, m_zeile++, m_spalte, 1, wertspalte() - m_spalte + 2);
-    return notiz;
-}
-
-void Wertetabelle::abstand(int hoehe)
-{
-    m_raster->setRowMinimumHeight(m_zeile++, hoehe);
+    if (z.verborgen)
+        for (QLabel* l : labels)
+            l->hide();
 }
 
 } // namespace grobrechner

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "betriebsergebnis.h"
+#include "ergebnisseite.h"
 
 namespace grobrechner {
 
 // "Betriebskosten der Gemeindestraße": shows the night switch-off the user chose.
-class frmbetrkoerg_gde : public Betriebsergebnis {
+class frmbetrkoerg_gde : public Ergebnisseite {
     Q_OBJECT
 public:
     explicit frmbetrkoerg_gde(Umgebung& umgebung);

@@ -4,14 +4,8 @@
 
 namespace grobrechner {
 
-namespace {
-
-const Neuerrichtungsblatt::Art gemeindestrasse{false, true};
-
-} // namespace
-
 frmerg_gde::frmerg_gde(Umgebung& umgebung)
-    : Neuerrichtungsblatt(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt), umgebung, gemeindestrasse)
+    : Gesamtblatt(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Ergebnisblatt), umgebung)
 {
 }
 

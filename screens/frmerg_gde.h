@@ -1,12 +1,12 @@
 #pragma once
 
-#include "neuerrichtungsblatt.h"
+#include "gesamtblatt.h"
 
 namespace grobrechner {
 
 // "Ergebnisblatt - Neuerrichtung einer Gemeindestraße": the spacing is an
 // entered value, and the switch-off shows.
-class frmerg_gde : public Neuerrichtungsblatt {
+class frmerg_gde : public Gesamtblatt {
     Q_OBJECT
 public:
     explicit frmerg_gde(Umgebung& umgebung);

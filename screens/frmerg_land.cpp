@@ -4,14 +4,8 @@
 
 namespace grobrechner {
 
-namespace {
-
-const Neuerrichtungsblatt::Art landesstrasse{true, false};
-
-} // namespace
-
 frmerg_land::frmerg_land(Umgebung& umgebung)
-    : Neuerrichtungsblatt(pfadbildschirm(Pfad::Landesstrasse, Schritt::Ergebnisblatt), umgebung, landesstrasse)
+    : Gesamtblatt(pfadbildschirm(Pfad::Landesstrasse, Schritt::Ergebnisblatt), umgebung)
 {
 }
 

@@ -4,20 +4,8 @@
 
 namespace grobrechner {
 
-namespace {
-
-using Z = Errichtungsergebnis::Zeile;
-
-const Errichtungsergebnis::Art gemeindestrasse{
-    {Z::Leuchtenart, Z::Strassenlaenge, Z::Lichtpunkthoehe, Z::Lichtpunktabstand, Z::Verteiler, Z::Grabungslaenge},
-    {Z::Anzahl, Z::Kosten},
-};
-
-} // namespace
-
 frmerrko_neuerrgde::frmerrko_neuerrgde(Umgebung& umgebung)
-    : Errichtungsergebnis(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Kosten), umgebung, gemeindestrasse)
-{
-}
+    : Ergebnisseite(pfadbildschirm(Pfad::Gemeindestrasse, Schritt::Kosten), umgebung)
+{}
 
 } // namespace grobrechner

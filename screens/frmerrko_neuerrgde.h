@@ -1,12 +1,12 @@
 #pragma once
 
-#include "errichtungsergebnis.h"
+#include "ergebnisseite.h"
 
 namespace grobrechner {
 
 // "Errichtungskosten der Gemeindestraße": the spacing is the one the user
 // chose and is shown among the entered values.
-class frmerrko_neuerrgde : public Errichtungsergebnis {
+class frmerrko_neuerrgde : public Ergebnisseite {
     Q_OBJECT
 public:
     explicit frmerrko_neuerrgde(Umgebung& umgebung);

@@ -1,5 +1,6 @@
 #include "gesamtblatt.h"
 
+#include "blattinhalt.h"
 #include "klickbar.h"
 #include "wertetabelle.h"
 
@@ -33,18 +34,21 @@ Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung)
     bild->setAccessibleName(QStringLiteral("Straßenleuchten und Kostendiagramm"));
     bild->setGroesse(QSize(180, 120));
     raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
-}
 
-void Gesamtblatt::zeigen(QLabel* ziel, const std::string& text)
-{
-    ziel->setText(QString::fromStdString(text));
-    if (ziel->wordWrap()) {
+    const Blattinhalt inhalt = blattinhalt(zustand(), bildschirm.schritt);
+    const Wertetabelle links(m_links, inhalt.tabellen.at(0));
+    const Wertetabelle rechts(m_rechts, inhalt.tabellen.at(1));
+    m_rechtesRaster = rechts.raster();
+    for (QLabel* wert : links.werte() + rechts.werte()) {
+        if (!wert->wordWrap())
+            continue;
         // A wrapping label asks for a narrow column; a text stays on one line
         // unless it is unusually long.
-        const QFontMetrics masse = ziel->fontMetrics();
-        const int breite = masse.horizontalAdvance(ziel->text()) + masse.averageCharWidth();
-        ziel->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 48));
+        const QFontMetrics masse = wert->fontMetrics();
+        const int breite = masse.horizontalAdvance(wert->text()) + masse.averageCharWidth();
+        wert->setMinimumWidth(std::min(breite, masse.averageCharWidth() * 48));
     }
+    layoutAbschliessen();
 }
 
 void Gesamtblatt::layoutAbschliessen()

@@ -1,16 +1,10 @@
 #pragma once
 
 #include "pfadformular.h"
-#include "wertetabelle.h"
 
-#include <string>
-
-class QLabel;
+class QGridLayout;
 
 namespace grobrechner {
-
-// One row of an overall result sheet.
-using Blattzeile = Wertetabelle::Zeile;
 
 // The overall result sheet at the end of a path. It shows the figures of the
 // construction or renovation (step 2) and of the operating costs (step 4) as
@@ -25,21 +19,18 @@ class Gesamtblatt : public Pfadformular {
 protected:
     Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung);
 
-    QWidget* links() const { return m_links; }
-    QWidget* rechts() const { return m_rechts; }
-
-    // Shows a text in one of the sheet's value labels.
-    static void zeigen(QLabel* ziel, const std::string& text);
-
-    // Once the rows are filled: long captions wrap, so that the two blocks fit
-    // side by side on one page, and each block keeps the height its wrapped
-    // texts need (a window does not ask its layout for the height that goes
-    // with its width, so it could otherwise be made too low for them).
-    void layoutAbschliessen();
+    QGridLayout* rechtesRaster() const { return m_rechtesRaster; }
 
 private:
+    // Long captions wrap, so that the two blocks fit side by side on one
+    // page, and each block keeps the height its wrapped texts need (a window
+    // does not ask its layout for the height that goes with its width, so it
+    // could otherwise be made too low for them).
+    void layoutAbschliessen();
+
     QWidget* m_links;
     QWidget* m_rechts;
+    QGridLayout* m_rechtesRaster = nullptr;
 };
 
 } // namespace grobrechner

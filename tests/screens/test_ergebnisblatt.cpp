@@ -1,6 +1,7 @@
 // The overall result sheets: every text as the two result screens before
 // them show it, the sheets' own figures from the displayed texts, the rows the
 // roads differ in, and what going back and forward does to them.
+#include "berechnung.h"
 #include "testhilfen.h"
 
 #include "texte.h"
@@ -234,6 +235,33 @@ private slots:
         if (pfad != Pfad::Sanierung && !umgestellt) // the same on both roads
             QCOMPARE(text(s, "lblerrko"), QStringLiteral("109.530"));
         pruefeSumme(s, pfad == Pfad::Sanierung ? "lblsanko" : "lblerrko");
+    }
+
+    // The engine, given the inputs the screens took, gives every label of the
+    // three result screens its text, and hides the rows the screens hide.
+    void theEngineComputesWhatTheScreensShow_data() { everySheetTextIsTheTextOfItsResultScreen_data(); }
+    void theEngineComputesWhatTheScreensShow()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(bool, umgestellt);
+        QVERIFY(blatt(pfad, umgestellt));
+        const Ergebnis e = berechnen({pfad, Schritt::Ergebnisblatt, a->daten()}, a->folge().zustand().grundlage);
+        for (Schritt schritt : {Schritt::Kosten, Schritt::Betrieb, Schritt::Ergebnisblatt}) {
+            QWidget* s = a->folge().schritt(schritt);
+            const Blattinhalt inhalt = e.blatt(schritt);
+            QCOMPARE(text(s, "lbldatenbasis"), QString::fromStdString(inhalt.datenbasis));
+            for (const Blatttabelle& t : inhalt.tabellen)
+                for (const Blattzeile& z : t.zeilen) {
+                    std::vector<Feld> felder{z.beschriftung};
+                    for (const Wert& w : z.werte)
+                        felder.insert(felder.end(), w.teile.begin(), w.teile.end());
+                    for (const Feld& f : felder) {
+                        auto* l = finde<QLabel>(s, f.name.c_str());
+                        QCOMPARE(l->text(), QString::fromStdString(f.text));
+                        QCOMPARE(l->isVisibleTo(s), !z.verborgen);
+                    }
+                }
+        }
     }
 
     void municipalRoadWithTheOperatingCostsOfTheWorkedExample()
