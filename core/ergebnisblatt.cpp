@@ -91,8 +91,10 @@ Sanierungsblatt sanierungsblatt(std::string_view sanko, std::string_view betrkog
     }
 
     const double ersparnis = static_cast<double>(*kb) - *kn;
-    // Without a saving or extra cost per year there is no payback time.
-    blatt.amo = ersparnis == 0 ? undefiniertText()
+    // Without a saving per year there is no payback time: a renovation that
+    // costs more to run never pays for itself, and a negative number of
+    // years would be plainly wrong.
+    blatt.amo = ersparnis <= 0 ? undefiniertText()
                                : formatEineStelle(static_cast<float>(*s / ersparnis * 25));
     const double ersparnisSingle = static_cast<float>(ersparnis);
     blatt.gesersp = formatGanzzahl(static_cast<float>(ersparnisSingle - *s));

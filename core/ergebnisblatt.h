@@ -23,7 +23,7 @@ std::string gesamtkostentext(std::string_view errichtung, std::string_view betri
 // The renovation sheet's own figures.
 struct Sanierungsblatt {
     std::string ges;        // renovation cost plus renovated operating total
-    std::string amo;        // payback in years, "0.#"; undefined when both totals are equal
+    std::string amo;        // payback in years, "0.#"; undefined without a saving per year
     std::string amohinweis; // "keine Amortisation innerhalb von 25 Jahren" when the payback shown is
                             // beyond 25 years, negative or undefined; empty otherwise
     std::string gesersp;    // saving over 25 years: existing minus renovated total, less the renovation cost

@@ -161,7 +161,7 @@ TEST(Ergebnisblatt, PaybackBeyondTwentyFiveYearsGetsItsNote)
         {"50.000", "94.300", "58.990", "35,4", keine},
         {"1.000", "2.000", "1.000", "25", ""},      // exactly the horizon
         {"1.004", "2.000", "1.000", "25,1", keine},
-        {"1.000", "1.000", "2.000", "-25", keine},  // the renovation costs more to run
+        {"1.000", "1.000", "2.000", "–", keine},    // the renovation costs more to run: never
         {"1.000", "1.000", "1.000", "–", keine},    // no saving at all
         {"0", "2.000", "1.000", "0", ""},
     };

@@ -447,10 +447,10 @@ private slots:
         QTest::newRow("15 Cent") << QStringLiteral("15")
                                  << QStringList{"57.500", "94.300", "58.990", "116.490", "40,7", "-22.190", "-37 %"};
         // Without a price the existing installation costs nothing, the renovated
-        // one its lamps and maintenance; there is no deviation from nothing.
-        // 57500 / (0 − 20860) × 25 = −68,91.
+        // one its lamps and maintenance; there is no deviation from nothing, and
+        // no payback: the renovation costs more to run.
         QTest::newRow("0 Cent") << QStringLiteral("0")
-                                << QStringList{"57.500", "0", "20.860", "78.360", "-68,9", "-78.360", "\u2013"};
+                                << QStringList{"57.500", "0", "20.860", "78.360", "\u2013", "-78.360", "\u2013"};
     }
     void renovationFiguresFromTheDisplayedTexts()
     {
