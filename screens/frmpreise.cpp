@@ -3,6 +3,7 @@
 #include "dienste.h"
 #include "eingabe.h"
 #include "eingabepruefung.h"
+#include "hinweiseinstellungen.h"
 #include "knopfreihe.h"
 #include "lampenkatalog.h"
 #include "preiseinstellungen.h"
@@ -140,6 +141,12 @@ frmpreise::frmpreise(Dienste& dienste)
     rollen->setMinimumWidth(liste->sizeHint().width() + rollen->verticalScrollBar()->sizeHint().width()
                             + 2 * rollen->frameWidth());
 
+    // Not a price, but set here too: the window of the program's settings.
+    auto* hinweise = new QPushButton(QStringLiteral("Hinweise wieder zeigen"), this);
+    hinweise->setObjectName(QStringLiteral("cmdhinweise"));
+    setHint(hinweise, QStringLiteral("Zeigt die Hinweise vor jeder Berechnung wieder, auch wo Sie „Diese Hinweise "
+                                     "nicht mehr zeigen“ gewählt haben."));
+    connect(hinweise, &QPushButton::clicked, this, &frmpreise::hinweiseWiederZeigen);
     auto* zuruecksetzen = new QPushButton(QStringLiteral("Auf Stand April 2009 zurücksetzen"), this);
     zuruecksetzen->setObjectName(QStringLiteral("cmdzurücksetzen"));
     setHint(zuruecksetzen, QStringLiteral("Setzt alle Felder auf die Preise mit Stand April 2009, die heutigen "
@@ -155,10 +162,10 @@ frmpreise::frmpreise(Dienste& dienste)
     setHint(m_uebernehmen, QStringLiteral("Prüft und speichert die Preise und kehrt zum Hauptmenü zurück. Sie "
                                           "gelten ab der nächsten Berechnung."));
     connect(m_uebernehmen, &QPushButton::clicked, this, &frmpreise::uebernehmen);
-    for (QPushButton* k : {zuruecksetzen, abbrechen, m_uebernehmen})
+    for (QPushButton* k : {hinweise, zuruecksetzen, abbrechen, m_uebernehmen})
         rahmen().tastenzeile()->addWidget(k);
 
-    folge << m_uebernehmen << abbrechen << zuruecksetzen;
+    folge << m_uebernehmen << abbrechen << zuruecksetzen << hinweise;
     for (qsizetype i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 
@@ -233,6 +240,16 @@ bool frmpreise::uebernehmen()
     }
     close();
     return true;
+}
+
+void frmpreise::hinweiseWiederZeigen()
+{
+    if (const QString fehler = hinweiseinstellungen::wiederZeigen(); !fehler.isEmpty())
+        rahmen().dienste().meldungen->information(
+            this, QStringLiteral("Speichern nicht möglich"),
+            QStringLiteral("Die Hinweise konnten nicht wieder eingeschaltet werden.\n%1").arg(fehler));
+    else
+        rahmen().statusZeigen(QStringLiteral("Die Hinweise werden vor jeder Berechnung wieder gezeigt."));
 }
 
 void frmpreise::keyPressEvent(QKeyEvent* ereignis)

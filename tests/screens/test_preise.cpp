@@ -1,5 +1,6 @@
 // The price window: what it stores, what it refuses, that the prices survive a
 // restart and reach the next calculation, and that the window fits a small screen.
+#include "hinweiseinstellungen.h"
 #include "preiseinstellungen.h"
 #include "testhilfen.h"
 
@@ -155,6 +156,8 @@ private slots:
         const auto weg = qScopeGuard([&] { QFile::remove(datei); });
         QCOMPARE(preiseinstellungen::lesen(), Preise{});
         QVERIFY(preiseinstellungen::schreiben(Preise{}).contains(QStringLiteral("ist keine gewöhnliche Datei, sondern eine benannte Pipe")));
+        QVERIFY(hinweiseinstellungen::zeigen(Pfad::Sanierung));
+        QVERIFY(hinweiseinstellungen::ausblenden(Pfad::Sanierung).contains(QStringLiteral("benannte Pipe")));
         QVERIFY(QFileInfo(datei).exists() && !QFileInfo(datei).isFile());
     }
 };
