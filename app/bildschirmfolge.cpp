@@ -35,12 +35,13 @@ void Bildschirmfolge::starte(Pfad pfad)
     pfadZuruecksetzen(m_daten, pfad);
 }
 
-Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis)
+Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis, const QString& datei)
 {
     schliesseAlle();
     m_pfad = pfad;
     m_zustand = Pfadzustand{pfad};
-    m_umgebung.datei.clear();
+    // Before the screens are made: their titles name it.
+    m_umgebung.datei = datei;
     // A file keeps inputs only: its figures come from the prices set now.
     m_preise = preiseinstellungen::lesen();
     const auto uebernehmeSchritt = [&](int schritt) {
@@ -68,8 +69,7 @@ Pfadformular* Bildschirmfolge::aufbauen(Pfad pfad, const Kalkulationsdaten& eing
 
 void Bildschirmfolge::oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei)
 {
-    Pfadformular* zuletzt = aufbauen(pfad, eingaben, schritt);
-    m_umgebung.datei = datei;
+    Pfadformular* zuletzt = aufbauen(pfad, eingaben, schritt, datei);
     zeige(*zuletzt, m_hauptmenue);
     m_hauptmenue.hide();
 }

@@ -42,7 +42,8 @@ public:
     // shows its inputs, each result step is worked out on the way, and the
     // operating step starts from the saved inputs instead of its entry values.
     // Whatever path was open is closed first. Answers the screen of step `bis`.
-    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis);
+    // `datei` is the file they came from, if any.
+    Pfadformular* aufbauen(Pfad pfad, const Kalkulationsdaten& eingaben, int bis, const QString& datei = {});
     // As aufbauen, and shows step `schritt` where the main menu stood;
     // saving offers `datei`, the file it came from.
     void oeffnen(Pfad pfad, const Kalkulationsdaten& eingaben, int schritt, const QString& datei);

@@ -122,6 +122,7 @@ Pfadformular::Pfadformular(const QString& name, Umgebung& umgebung)
             setTabOrder(m_knoepfe[i - 1], m_knoepfe[i]);
         (m_vorwaerts ? m_vorwaerts : m_hauptmenue)->setFocus();
     }
+    fenstertitelSetzen();
 }
 
 void Pfadformular::bezeichnungAnlegen()
@@ -152,6 +153,7 @@ void Pfadformular::bezeichnungAnlegen()
                 return;
             }
             daten().bezeichnung = zeile;
+            fenstertitelSetzen();
         });
     } else if (m_beschreibung.istErgebnis()) {
         m_bezeichnung = new QLabel(QString::fromStdString(bezeichnungstext(zustand())), this);
@@ -164,6 +166,25 @@ void Pfadformular::bezeichnungAnlegen()
         rahmen().zeileUeberInhalt(m_bezeichnung);
         m_blattzeilen->textzeile(m_bezeichnung);
     }
+}
+
+void Pfadformular::fenstertitelSetzen()
+{
+    // Step 1 takes the name from its field: it is made before the path's
+    // start clears the record of the previous calculation's name.
+    QString name =
+        (m_bezeichnungsfeld ? m_bezeichnungsfeld->text() : QString::fromStdString(daten().bezeichnung)).trimmed();
+    if (name.isEmpty() && !m_umgebung.datei.isEmpty())
+        name = QFileInfo(m_umgebung.datei).completeBaseName();
+    const QString& eigener = m_beschreibung.fenstertitel;
+    setWindowTitle(name.isEmpty() ? eigener : name + QStringLiteral(" – ") + eigener);
+}
+
+void Pfadformular::showEvent(QShowEvent* ereignis)
+{
+    // A screen hidden while a later one saved the calculation learns of its file here.
+    fenstertitelSetzen();
+    Formular::showEvent(ereignis);
 }
 
 QPushButton* Pfadformular::knopf(const char* name, const QString& text)
@@ -220,8 +241,10 @@ void Pfadformular::speichern()
     if (datei.isEmpty())
         return;
     const QString fehler = kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()});
-    if (fehler.isEmpty())
+    if (fehler.isEmpty()) {
         m_umgebung.datei = datei;
+        fenstertitelSetzen();
+    }
     gespeichert(datei, fehler);
 }
 
