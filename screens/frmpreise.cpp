@@ -55,6 +55,18 @@ QString gruppenkopf(const Preisposten& p)
     return QStringLiteral("LED-Leuchten: heutige Richtpreise, ohne Preisindex");
 }
 
+// What stands under a heading before its rows, if anything. The renovation's
+// terms without a name of their own are what the info screen lists beyond the
+// luminaire, the mast and the cabinet.
+QString gruppenhinweis(Preisgruppe gruppe)
+{
+    if (gruppe != Preisgruppe::Sanierung)
+        return {};
+    return QStringLiteral("Die Kostenanteile ohne eigenen Namen (3 bis 7 und 9) decken zusammen "
+                          "Kabelübergangskästen, Baustelleneinrichtung, Niederspannungsanteil, Verkabelung, "
+                          "Demontage von Lichtpunkten und Grabungsarbeiten ab.");
+}
+
 // "errichtung/leuchteTechn" names the field "txterrichtung_leuchtetechn".
 QString kennung(const Preisposten& p) { return text(p.schluessel).replace(QLatin1Char('/'), QLatin1Char('_')).toLower(); }
 
@@ -112,6 +124,11 @@ frmpreise::frmpreise(Dienste& dienste)
             fett.setBold(true);
             k->setFont(fett);
             raster->addWidget(k, zeile++, 0, 1, 4);
+            if (const QString hinweis = gruppenhinweis(p.gruppe); !hinweis.isEmpty()) {
+                QLabel* h = label(QStringLiteral("Label_hinweis_") + id.section(QLatin1Char('_'), 0, 0), hinweis, liste);
+                h->setWordWrap(true);
+                raster->addWidget(h, zeile++, 0, 1, 4);
+            }
             voriger = kopf;
         }
         const bool led = p.gruppe == Preisgruppe::LED;
@@ -119,7 +136,7 @@ frmpreise::frmpreise(Dienste& dienste)
                                      text(postenname(p)) + QStringLiteral(" in ") + text(p.einheit), liste);
         QLabel* beschriftung = label(QStringLiteral("Label_") + id, text(p.bezeichnung), liste);
         beschriftung->setBuddy(feld);
-        const QString stand = text(formatGanzzahl(betrag(vorgabe, p))) + QStringLiteral(" €");
+        const QString stand = text(zahltextGruppiert(betrag(vorgabe, p))) + QStringLiteral(" €");
         raster->addWidget(beschriftung, zeile, 0);
         raster->addWidget(feld, zeile, 1);
         raster->addWidget(label(QStringLiteral("Label_") + id + QStringLiteral("_einheit"), text(p.einheit), liste),
@@ -177,11 +194,12 @@ frmpreise::~frmpreise() = default;
 
 void frmpreise::zeigen(const Preise& preise)
 {
-    m_ui->txtpreisindex->setText(text(zahltext(preise.preisindex)));
-    m_ui->txtco2faktor->setText(text(zahltext(preise.co2faktor)));
+    // As the figures beside them are written, and read back by the same parser.
+    m_ui->txtpreisindex->setText(text(zahltextGruppiert(preise.preisindex)));
+    m_ui->txtco2faktor->setText(text(zahltextGruppiert(preise.co2faktor)));
     const std::span<const Preisposten> posten = preisposten();
     for (std::size_t i = 0; i < posten.size(); ++i)
-        m_preisfelder[static_cast<qsizetype>(i)]->setText(text(zahltext(betrag(preise, posten[i]))));
+        m_preisfelder[static_cast<qsizetype>(i)]->setText(text(zahltextGruppiert(betrag(preise, posten[i]))));
 }
 
 std::optional<Preise> frmpreise::gelesen()
