@@ -59,7 +59,7 @@ const Anlagenvergleich::Namen namen{
 } // namespace
 
 frmerg_san::frmerg_san(Umgebung& umgebung)
-    : Gesamtblatt(QStringLiteral("frmerg_san"), umgebung)
+    : Gesamtblatt(QStringLiteral("frmerg_san"), umgebung, Anordnung::untereinander)
 {
     const Sanierungsblatttexte texte = sanierungsblatttexte(zustand());
     Wertetabelle werte(links());

@@ -19,11 +19,14 @@ using Blattzeile = Wertetabelle::Zeile;
 // created afresh on every visit and never changes afterwards.
 //
 // Layout: the construction or renovation values on the left, the operating
-// values on the right, the decorative picture Image4 below on the left.
+// values on the right, the decorative picture Image4 below on the left; or
+// the construction or renovation values on top with the picture beside them,
+// the operating values below across the whole width.
 class Gesamtblatt : public Pfadformular {
     Q_OBJECT
 protected:
-    Gesamtblatt(const QString& name, Umgebung& umgebung);
+    enum class Anordnung { nebeneinander, untereinander };
+    Gesamtblatt(const QString& name, Umgebung& umgebung, Anordnung anordnung = Anordnung::nebeneinander);
 
     QWidget* links() const { return m_links; }
     QWidget* rechts() const { return m_rechts; }
@@ -40,6 +43,7 @@ protected:
 private:
     QWidget* m_links;
     QWidget* m_rechts;
+    Anordnung m_anordnung;
 };
 
 } // namespace grobrechner
