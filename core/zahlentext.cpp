@@ -182,7 +182,7 @@ std::string zahltext(float wert)
 
 std::string zahltextGruppiert(float wert)
 {
-    const std::string text = zahltext(wert);
+    std::string text = zahltext(wert);
     if (text == undefiniert)
         return text;
     const std::size_t anfang = text.front() == '-' ? 1 : 0;
