@@ -36,7 +36,7 @@ void Bildschirmfolge::starte(Pfad pfad)
 }
 
 Pfadformular* Bildschirmfolge::aufbauen(const Kalkulation& kalkulation,
-                                        const std::optional<Berechnungsgrundlage>& grundlage)
+                                        const std::optional<Berechnungsgrundlage>& grundlage, const QString& datei)
 {
     const Pfad pfad = kalkulation.pfad;
     const Kalkulationsdaten& eingaben = kalkulation.daten;
@@ -45,7 +45,8 @@ Pfadformular* Bildschirmfolge::aufbauen(const Kalkulation& kalkulation,
     m_pfad = pfad;
     // A file of the first format kept inputs only: its figures come from the prices set now.
     m_zustand = Pfadzustand{pfad, grundlage ? *grundlage : Berechnungsgrundlage{preiseinstellungen::lesen()}};
-    m_umgebung.datei.clear();
+    // Before the screens are made: their titles name it.
+    m_umgebung.datei = datei;
     const auto uebernehmeSchritt = [&](Schritt schritt) {
         for (Eingabefeld feld : eingabefelder(pfad, schritt))
             uebernehmen(m_daten, eingaben, feld);
@@ -74,8 +75,7 @@ Pfadformular* Bildschirmfolge::aufbauen(const Kalkulation& kalkulation,
 void Bildschirmfolge::oeffnen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage,
                               const QString& datei)
 {
-    Pfadformular* zuletzt = aufbauen(kalkulation, grundlage);
-    m_umgebung.datei = datei;
+    Pfadformular* zuletzt = aufbauen(kalkulation, grundlage, datei);
     zeige(*zuletzt, m_hauptmenue);
     m_hauptmenue.hide();
 }

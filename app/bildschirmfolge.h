@@ -43,8 +43,10 @@ public:
     // step starts from the saved inputs instead of its entry values. The path
     // is priced with `grundlage` where the calculation brought one along, with
     // the settings otherwise. Whatever path was open is closed first. Answers
-    // the screen of the calculation's step.
-    Pfadformular* aufbauen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage);
+    // the screen of the calculation's step. `datei` is the file it came from,
+    // if any.
+    Pfadformular* aufbauen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage,
+                           const QString& datei = {});
     // As aufbauen, and shows the calculation's step where the main menu stood;
     // saving offers `datei`, the file it came from.
     void oeffnen(const Kalkulation& kalkulation, const std::optional<Berechnungsgrundlage>& grundlage,

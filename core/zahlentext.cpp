@@ -1,5 +1,6 @@
 #include "zahlentext.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -177,6 +178,16 @@ std::string zahltext(float wert)
         if (c == '.')
             c = ',';
     return text;
+}
+
+std::string zahltextGruppiert(float wert)
+{
+    std::string text = zahltext(wert);
+    if (text == undefiniert)
+        return text;
+    const std::size_t anfang = text.front() == '-' ? 1 : 0;
+    const std::size_t ende = std::min(text.find(','), text.size());
+    return text.substr(0, anfang) + gruppiert(text.substr(anfang, ende - anfang)) + text.substr(ende);
 }
 
 } // namespace grobrechner

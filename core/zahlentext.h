@@ -35,7 +35,9 @@
 //     ("1.234,5", "0,0", "-0,3");
 //   - zahltext — the plain number text of a float: its shortest text that
 //     reads back to the same float, with "," as decimal separator and without
-//     grouping (12,5 · 50 · 0,5).
+//     grouping (12,5 · 50 · 0,5);
+//   - zahltextGruppiert — the same with "." between groups of three in the
+//     whole part, as a field shows an amount (1.250,5 · 50 · -1.000).
 // Figures that are not finite have no text of their own; they show as
 // "–" (an en dash), the sign for an undefined figure.
 
@@ -54,5 +56,6 @@ std::string formatGanzzahl(double wert);
 std::string formatEineStelle(double wert);
 std::string formatZehntel(double zehntel);
 std::string zahltext(float wert);
+std::string zahltextGruppiert(float wert);
 
 } // namespace grobrechner

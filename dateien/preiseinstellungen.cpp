@@ -1,15 +1,11 @@
 #include "preiseinstellungen.h"
 
-#include "dateiursache.h"
+#include "einstellungen.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 
 #include <cmath>
 #include <memory>
-#include <sys/stat.h>
 
 namespace grobrechner::preiseinstellungen {
 
@@ -34,35 +30,13 @@ void lies(const QSettings& einstellungen, const QString& name, float& wert, bool
         wert = f;
 }
 
-// Where QSettings keeps the user's settings of this program.
-QString einstellungsdatei()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-           + QCoreApplication::organizationName() + QLatin1Char('/') + QCoreApplication::applicationName()
-           + QStringLiteral(".conf");
-}
-
-// The settings, unless something other than a regular file stands in their
-// place: QSettings would open it and wait.
-std::unique_ptr<QSettings> oeffnen(QString& fehler)
-{
-    const QString datei = einstellungsdatei();
-    struct stat art {};
-    if (::stat(QFile::encodeName(datei).constData(), &art) == 0 && !S_ISREG(art.st_mode)) {
-        fehler = QStringLiteral("Die Einstellungsdatei „%1“ ist keine gewöhnliche Datei, sondern %2.")
-                     .arg(QDir::toNativeSeparators(datei), dateiart(art.st_mode));
-        return nullptr;
-    }
-    return std::make_unique<QSettings>(datei, QSettings::IniFormat);
-}
-
 } // namespace
 
 Preise lesen()
 {
     Preise p;
     QString fehler;
-    const std::unique_ptr<QSettings> offen = oeffnen(fehler);
+    const std::unique_ptr<QSettings> offen = einstellungenOeffnen(fehler);
     if (!offen)
         return p;
     QSettings& einstellungen = *offen;
@@ -77,7 +51,7 @@ Preise lesen()
 QString schreiben(const Preise& p)
 {
     QString fehler;
-    const std::unique_ptr<QSettings> offen = oeffnen(fehler);
+    const std::unique_ptr<QSettings> offen = einstellungenOeffnen(fehler);
     if (!offen)
         return fehler;
     QSettings& einstellungen = *offen;
@@ -96,12 +70,7 @@ QString schreiben(const Preise& p)
     schreib(preisindexSchluessel, p.preisindex, vorgaben.preisindex);
     schreib(co2faktorSchluessel, p.co2faktor, vorgaben.co2faktor);
     einstellungen.endGroup();
-    einstellungen.sync();
-    if (einstellungen.status() != QSettings::NoError)
-        return QStringLiteral("Die Einstellungsdatei „%1“ ließ sich nicht schreiben; dürfen Sie in ihrem Ordner "
-                              "schreiben, und ist auf dem Datenträger Platz?")
-            .arg(QDir::toNativeSeparators(einstellungen.fileName()));
-    return {};
+    return einstellungenSichern(einstellungen);
 }
 
 } // namespace grobrechner::preiseinstellungen

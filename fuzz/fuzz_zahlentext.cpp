@@ -37,6 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         const auto einfach = singleAusText(zahltext(*single));
         if (!einfach || *einfach != *single)
             std::abort();
+        const auto gruppiert = singleAusText(zahltextGruppiert(*single));
+        if (!gruppiert || *gruppiert != *single)
+            std::abort();
         (void)formatEineStelle(*single);
     }
     return 0;

@@ -2,6 +2,7 @@
 
 #include "dialogwache.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,10 +15,17 @@ namespace grobrechner {
 
 namespace {
 
-std::optional<int> zeigen(QMessageBox::Icon symbol, QWidget* eltern, const QString& titel, const QString& text,
-                          QMessageBox::StandardButtons knoepfe)
+struct Antwort {
+    std::optional<int> knopf; // nothing when the window was closed meanwhile
+    bool angehakt = false;
+};
+
+// A check box is shown when `haken` names one.
+Antwort zeigen(QMessageBox::Icon symbol, QWidget* eltern, const QString& titel, const QString& text,
+               QMessageBox::StandardButtons knoepfe, const QString& haken = {})
 {
     Dialogwache box(new QMessageBox(symbol, titel, text, knoepfe, eltern));
+    auto* meldung = box.dialog<QMessageBox>();
     // German whatever the locale, and whether or not Qt's own German
     // translation is installed.
     const std::pair<QMessageBox::StandardButton, QString> beschriftungen[] = {
@@ -26,21 +34,45 @@ std::optional<int> zeigen(QMessageBox::Icon symbol, QWidget* eltern, const QStri
         {QMessageBox::No, QStringLiteral("&Nein")},
     };
     for (const auto& [knopf, beschriftung] : beschriftungen)
-        if (QAbstractButton* k = box.dialog<QMessageBox>()->button(knopf))
+        if (QAbstractButton* k = meldung->button(knopf))
             k->setText(beschriftung);
-    return box.ausfuehren();
+    if (!haken.isEmpty())
+        meldung->setCheckBox(new QCheckBox(haken, meldung));
+    Antwort antwort{box.ausfuehren()};
+    // The box is gone with its window; then nothing was confirmed.
+    const auto* danach = box.dialog<QMessageBox>();
+    antwort.angehakt = antwort.knopf && danach && danach->checkBox() && danach->checkBox()->isChecked();
+    return antwort;
 }
 
 } // namespace
 
+std::optional<bool> Meldungen::informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                                   const QString& /*haken*/)
+{
+    if (!information(eltern, titel, text))
+        return std::nullopt;
+    return false;
+}
+
 bool QtMeldungen::information(QWidget* eltern, const QString& titel, const QString& text)
 {
-    return zeigen(QMessageBox::Information, eltern, titel, text, QMessageBox::Ok).has_value();
+    return zeigen(QMessageBox::Information, eltern, titel, text, QMessageBox::Ok).knopf.has_value();
 }
 
 bool QtMeldungen::frage(QWidget* eltern, const QString& titel, const QString& text)
 {
-    return zeigen(QMessageBox::NoIcon, eltern, titel, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return zeigen(QMessageBox::NoIcon, eltern, titel, text, QMessageBox::Yes | QMessageBox::No).knopf
+           == QMessageBox::Yes;
+}
+
+std::optional<bool> QtMeldungen::informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                                     const QString& haken)
+{
+    const Antwort antwort = zeigen(QMessageBox::Information, eltern, titel, text, QMessageBox::Ok, haken);
+    if (!antwort.knopf)
+        return std::nullopt;
+    return antwort.angehakt;
 }
 
 namespace {

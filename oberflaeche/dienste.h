@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -28,6 +29,12 @@ public:
     // Yes and No without an icon; true for Yes, never when the window was
     // closed meanwhile.
     virtual bool frage(QWidget* eltern, const QString& titel, const QString& text) = 0;
+    // As information(), with a check box of that caption below the text,
+    // unticked as the box opens: whether it was ticked when the box was
+    // confirmed, or nothing when the window was closed meanwhile. Without a
+    // check box of its own, a seam shows the plain box and reports it unticked.
+    virtual std::optional<bool> informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                                    const QString& haken);
 };
 
 // Real QMessageBoxes with German buttons, run through a Dialogwache.
@@ -35,6 +42,8 @@ class QtMeldungen final : public Meldungen {
 public:
     bool information(QWidget* eltern, const QString& titel, const QString& text) override;
     bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
+    std::optional<bool> informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                            const QString& haken) override;
 };
 
 // The file dialogs. The program always uses QtDateiwahl; tests answer with a

@@ -1,5 +1,7 @@
 #include "optionspaar.h"
 
+#include "umbrechendeoption.h"
+
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -12,7 +14,7 @@ Optionspaar::Optionspaar(const char* name, const QString& titel, const Wahl& ers
     setObjectName(QString::fromUtf8(name));
     auto* spalte = new QVBoxLayout(this);
     const auto option = [&](const Wahl& w, bool ist1) {
-        auto* o = new QRadioButton(w.text, this);
+        auto* o = new UmbrechendeOption(w.text, this);
         o->setObjectName(QString::fromUtf8(w.name));
         spalte->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, schreiben, ist1] {

@@ -12,7 +12,7 @@ namespace grobrechner {
 // Two options in a captioned frame that write one field of the record at the
 // moment the user clicks one of them (clicking the selected option writes it
 // again). Used for the luminaire style, the cabinet, the masts and the
-// switching choices.
+// switching choices. A caption wraps where the frame is narrower than it.
 class Optionspaar : public QGroupBox {
     Q_OBJECT
 public:

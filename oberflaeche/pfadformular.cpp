@@ -118,6 +118,7 @@ Pfadformular::Pfadformular(const Pfadbildschirm& beschreibung, Umgebung& umgebun
             setTabOrder(m_knoepfe[i - 1], m_knoepfe[i]);
         (m_vorwaerts ? m_vorwaerts : m_hauptmenue)->setFocus();
     }
+    fenstertitelSetzen();
 }
 
 void Pfadformular::bezeichnungAnlegen()
@@ -148,6 +149,7 @@ void Pfadformular::bezeichnungAnlegen()
                 return;
             }
             daten().bezeichnung = zeile;
+            fenstertitelSetzen();
         });
     } else if (m_beschreibung.istErgebnis()) {
         m_bezeichnung = new QLabel(QString::fromStdString(bezeichnungstext(zustand())), this);
@@ -159,6 +161,25 @@ void Pfadformular::bezeichnungAnlegen()
         m_bezeichnung->setVisible(!m_bezeichnung->text().isEmpty());
         rahmen().zeileUeberInhalt(m_bezeichnung);
     }
+}
+
+void Pfadformular::fenstertitelSetzen()
+{
+    // Step 1 takes the name from its field: it is made before the path's
+    // start clears the record of the previous calculation's name.
+    QString name =
+        (m_bezeichnungsfeld ? m_bezeichnungsfeld->text() : QString::fromStdString(daten().bezeichnung)).trimmed();
+    if (name.isEmpty() && !m_umgebung.datei.isEmpty())
+        name = QFileInfo(m_umgebung.datei).completeBaseName();
+    const QString& eigener = m_beschreibung.fenstertitel;
+    setWindowTitle(name.isEmpty() ? eigener : name + QStringLiteral(" – ") + eigener);
+}
+
+void Pfadformular::showEvent(QShowEvent* ereignis)
+{
+    // A screen hidden while a later one saved the calculation learns of its file here.
+    fenstertitelSetzen();
+    Formular::showEvent(ereignis);
 }
 
 QPushButton* Pfadformular::knopf(const char* name, const QString& text)
@@ -216,8 +237,10 @@ void Pfadformular::speichern()
         return;
     const QString fehler =
         kalkulationSpeichern(datei, {m_beschreibung.pfad, m_beschreibung.schritt, daten()}, zustand().grundlage);
-    if (fehler.isEmpty())
+    if (fehler.isEmpty()) {
         m_umgebung.datei = datei;
+        fenstertitelSetzen();
+    }
     gespeichert(datei, fehler);
 }
 

@@ -34,7 +34,8 @@ struct Umgebung {
 // A result screen opens with the focus on its forward button (on the sheet on
 // "zum Hauptmenü"), so that Enter goes on along the path. The first screen of a
 // path takes the calculation's name (txtbezeichnung); the result screens and
-// the sheet show it (lblbezeichnung) unless it is empty.
+// the sheet show it (lblbezeichnung) unless it is empty, and every window of
+// the path carries it in its title.
 class Pfadformular : public Formular {
     Q_OBJECT
 public:
@@ -84,8 +85,15 @@ protected:
     // Enter presses the focused button, or else the forward button of an
     // input screen; Escape presses the back button (on step 1 "zum Hauptmenü").
     void keyPressEvent(QKeyEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
 
 private:
+    // The window's title names the calculation it belongs to: the screen's
+    // own title after the calculation's name ("Ahornweg – Grobrechner für
+    // Straßenbeleuchtungsanlagen"), or, for one without a name, after the
+    // name of the file it was opened from or saved to; the screen's own title
+    // alone for a calculation that has neither.
+    void fenstertitelSetzen();
     QPushButton* knopf(const char* name, const QString& text);
     void bezeichnungAnlegen();
     // A file to write, from the save dialog: it offers `bisher`, or else a

@@ -78,10 +78,11 @@ Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsa
         w->hide();
     }
 
-    // The duration stands beside "Ja".
+    // The duration stands beside "Ja", which keeps its own height in the
+    // field's higher row rather than growing to it.
     delete layout();
     auto* raster = new QGridLayout(this);
-    raster->addWidget(erste(), 0, 0);
+    raster->addWidget(erste(), 0, 0, Qt::AlignVCenter);
     raster->addWidget(m_dauer, 0, 1);
     raster->addWidget(m_einheit, 0, 2);
     raster->addWidget(zweite(), 1, 0, 1, 3);

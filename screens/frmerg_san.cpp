@@ -7,7 +7,7 @@
 namespace grobrechner {
 
 frmerg_san::frmerg_san(Umgebung& umgebung)
-    : Gesamtblatt(pfadbildschirm(Pfad::Sanierung, Schritt::Ergebnisblatt), umgebung)
+    : Gesamtblatt(pfadbildschirm(Pfad::Sanierung, Schritt::Ergebnisblatt), umgebung, Anordnung::untereinander)
 {
     // A gap between the existing installation's units and the renovated figures.
     QGridLayout* raster = rechtesRaster();

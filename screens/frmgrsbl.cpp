@@ -2,6 +2,7 @@
 
 #include "dienste.h"
 #include "fensterlage.h"
+#include "hinweiseinstellungen.h"
 #include "knopfreihe.h"
 #include "ui_frmgrsbl.h"
 
@@ -104,9 +105,28 @@ frmgrsbl::~frmgrsbl() = default;
 void frmgrsbl::pfadAnbieten(Pfad pfad)
 {
     // The notes have only an OK button: the path opens once they are read.
-    for (const QString& hinweis : pfadhinweise(pfad))
-        if (!rahmen().dienste().meldungen->information(this, QStringLiteral("Information"), hinweis))
+    // The last of them offers to leave them out from now on, so that the
+    // choice is made having read them all; "Preise und Kennwerte" brings them back.
+    Meldungen& meldungen = *rahmen().dienste().meldungen;
+    const QString titel = QStringLiteral("Information");
+    const QStringList hinweise = hinweiseinstellungen::zeigen(pfad) ? pfadhinweise(pfad) : QStringList();
+    for (qsizetype i = 0; i + 1 < hinweise.size(); ++i)
+        if (!meldungen.information(this, titel, hinweise[i]))
             return; // the menu was closed or left meanwhile
+    if (!hinweise.isEmpty()) {
+        const std::optional<bool> nichtMehr =
+            meldungen.informationMitHaken(this, titel, hinweise.back(), QStringLiteral("Diese Hinweise nicht mehr zeigen"));
+        if (!nichtMehr)
+            return;
+        const QString fehler = *nichtMehr ? hinweiseinstellungen::ausblenden(pfad) : QString();
+        if (!fehler.isEmpty()
+            && !meldungen.information(this, QStringLiteral("Speichern nicht möglich"),
+                                      QStringLiteral("Ihre Wahl, die Hinweise nicht mehr zu zeigen, konnte nicht "
+                                                     "gespeichert werden.\n%1\nSie werden beim nächsten Mal wieder "
+                                                     "gezeigt.")
+                                          .arg(fehler)))
+            return;
+    }
     emit pfadGewaehlt(pfad);
 }
 

@@ -3,6 +3,7 @@
 #include "dienste.h"
 #include "eingabe.h"
 #include "eingabepruefung.h"
+#include "hinweiseinstellungen.h"
 #include "knopfreihe.h"
 #include "lampenkatalog.h"
 #include "preiseinstellungen.h"
@@ -52,6 +53,18 @@ QString gruppenkopf(const Preisposten& p)
         break;
     }
     return QStringLiteral("LED-Leuchten: heutige Richtpreise, ohne Preisindex");
+}
+
+// What stands under a heading before its rows, if anything. The renovation's
+// terms without a name of their own are what the info screen lists beyond the
+// luminaire, the mast and the cabinet.
+QString gruppenhinweis(Preisgruppe gruppe)
+{
+    if (gruppe != Preisgruppe::Sanierung)
+        return {};
+    return QStringLiteral("Die Kostenanteile ohne eigenen Namen (3 bis 7 und 9) decken zusammen "
+                          "Kabelübergangskästen, Baustelleneinrichtung, Niederspannungsanteil, Verkabelung, "
+                          "Demontage von Lichtpunkten und Grabungsarbeiten ab.");
 }
 
 // "errichtung/leuchteTechn" names the field "txterrichtung_leuchtetechn".
@@ -111,6 +124,11 @@ frmpreise::frmpreise(Dienste& dienste)
             fett.setBold(true);
             k->setFont(fett);
             raster->addWidget(k, zeile++, 0, 1, 4);
+            if (const QString hinweis = gruppenhinweis(p.gruppe); !hinweis.isEmpty()) {
+                QLabel* h = label(QStringLiteral("Label_hinweis_") + id.section(QLatin1Char('_'), 0, 0), hinweis, liste);
+                h->setWordWrap(true);
+                raster->addWidget(h, zeile++, 0, 1, 4);
+            }
             voriger = kopf;
         }
         const bool led = p.gruppe == Preisgruppe::LED;
@@ -118,7 +136,7 @@ frmpreise::frmpreise(Dienste& dienste)
                                      text(postenname(p)) + QStringLiteral(" in ") + text(p.einheit), liste);
         QLabel* beschriftung = label(QStringLiteral("Label_") + id, text(p.bezeichnung), liste);
         beschriftung->setBuddy(feld);
-        const QString stand = text(formatGanzzahl(betrag(vorgabe, p))) + QStringLiteral(" €");
+        const QString stand = text(zahltextGruppiert(betrag(vorgabe, p))) + QStringLiteral(" €");
         raster->addWidget(beschriftung, zeile, 0);
         raster->addWidget(feld, zeile, 1);
         raster->addWidget(label(QStringLiteral("Label_") + id + QStringLiteral("_einheit"), text(p.einheit), liste),
@@ -140,6 +158,12 @@ frmpreise::frmpreise(Dienste& dienste)
     rollen->setMinimumWidth(liste->sizeHint().width() + rollen->verticalScrollBar()->sizeHint().width()
                             + 2 * rollen->frameWidth());
 
+    // Not a price, but set here too: the window of the program's settings.
+    auto* hinweise = new QPushButton(QStringLiteral("Hinweise wieder zeigen"), this);
+    hinweise->setObjectName(QStringLiteral("cmdhinweise"));
+    setHint(hinweise, QStringLiteral("Zeigt die Hinweise vor jeder Berechnung wieder, auch wo Sie „Diese Hinweise "
+                                     "nicht mehr zeigen“ gewählt haben."));
+    connect(hinweise, &QPushButton::clicked, this, &frmpreise::hinweiseWiederZeigen);
     auto* zuruecksetzen = new QPushButton(QStringLiteral("Auf Stand April 2009 zurücksetzen"), this);
     zuruecksetzen->setObjectName(QStringLiteral("cmdzurücksetzen"));
     setHint(zuruecksetzen, QStringLiteral("Setzt alle Felder auf die Preise mit Stand April 2009, die heutigen "
@@ -155,10 +179,10 @@ frmpreise::frmpreise(Dienste& dienste)
     setHint(m_uebernehmen, QStringLiteral("Prüft und speichert die Preise und kehrt zum Hauptmenü zurück. Sie "
                                           "gelten ab der nächsten Berechnung."));
     connect(m_uebernehmen, &QPushButton::clicked, this, &frmpreise::uebernehmen);
-    for (QPushButton* k : {zuruecksetzen, abbrechen, m_uebernehmen})
+    for (QPushButton* k : {hinweise, zuruecksetzen, abbrechen, m_uebernehmen})
         rahmen().tastenzeile()->addWidget(k);
 
-    folge << m_uebernehmen << abbrechen << zuruecksetzen;
+    folge << m_uebernehmen << abbrechen << zuruecksetzen << hinweise;
     for (qsizetype i = 1; i < folge.size(); ++i)
         setTabOrder(folge[i - 1], folge[i]);
 
@@ -170,11 +194,12 @@ frmpreise::~frmpreise() = default;
 
 void frmpreise::zeigen(const Preise& preise)
 {
-    m_ui->txtpreisindex->setText(text(zahltext(preise.preisindex)));
-    m_ui->txtco2faktor->setText(text(zahltext(preise.co2faktor)));
+    // As the figures beside them are written, and read back by the same parser.
+    m_ui->txtpreisindex->setText(text(zahltextGruppiert(preise.preisindex)));
+    m_ui->txtco2faktor->setText(text(zahltextGruppiert(preise.co2faktor)));
     const std::span<const Preisposten> posten = preisposten();
     for (std::size_t i = 0; i < posten.size(); ++i)
-        m_preisfelder[static_cast<qsizetype>(i)]->setText(text(zahltext(betrag(preise, posten[i]))));
+        m_preisfelder[static_cast<qsizetype>(i)]->setText(text(zahltextGruppiert(betrag(preise, posten[i]))));
 }
 
 std::optional<Preise> frmpreise::gelesen()
@@ -233,6 +258,16 @@ bool frmpreise::uebernehmen()
     }
     close();
     return true;
+}
+
+void frmpreise::hinweiseWiederZeigen()
+{
+    if (const QString fehler = hinweiseinstellungen::wiederZeigen(); !fehler.isEmpty())
+        rahmen().dienste().meldungen->information(
+            this, QStringLiteral("Speichern nicht möglich"),
+            QStringLiteral("Die Hinweise konnten nicht wieder eingeschaltet werden.\n%1").arg(fehler));
+    else
+        rahmen().statusZeigen(QStringLiteral("Die Hinweise werden vor jeder Berechnung wieder gezeigt."));
 }
 
 void frmpreise::keyPressEvent(QKeyEvent* ereignis)

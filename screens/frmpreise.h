@@ -23,7 +23,7 @@ namespace grobrechner {
 // checks every field in order and stores them all, or, at the first one that
 // fails, names it in a message and stores nothing; the next calculation uses
 // what was stored. "Abbrechen" and the window's close button discard the
-// changes.
+// changes. "Hinweise wieder zeigen" turns the notes before the paths back on.
 class frmpreise : public Formular {
     Q_OBJECT
 public:
@@ -34,6 +34,9 @@ public:
     void zeigen(const Preise& preise);
     // Checks and stores; true when the settings were stored.
     bool uebernehmen();
+    // The notes before the paths show again, whatever was chosen in them;
+    // at once, not with "Übernehmen".
+    void hinweiseWiederZeigen();
 
 protected:
     // Enter presses the focused button, or else "Übernehmen"; Escape cancels.

@@ -11,20 +11,28 @@
 
 namespace grobrechner {
 
-Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung)
+Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, Anordnung anordnung)
     : Pfadformular(bildschirm, umgebung)
     , m_links(new QWidget(rahmen().inhalt()))
     , m_rechts(new QWidget(rahmen().inhalt()))
+    , m_anordnung(anordnung)
 {
     // Two blocks of their own, so that a caption wrapping on one side does not
     // stretch the rows of the other.
+    const bool untereinander = anordnung == Anordnung::untereinander;
     auto* raster = new QGridLayout(rahmen().inhalt());
     raster->setContentsMargins(0, 0, 0, 0);
     raster->addWidget(m_links, 0, 0, Qt::AlignTop);
     raster->setColumnMinimumWidth(1, 24);
-    raster->addWidget(m_rechts, 0, 2, 2, 1, Qt::AlignTop);
+    if (untereinander) {
+        raster->setRowMinimumHeight(1, 16);
+        raster->addWidget(m_rechts, 2, 0, 1, 4, Qt::AlignTop | Qt::AlignLeft);
+        raster->setRowStretch(3, 1);
+    } else {
+        raster->addWidget(m_rechts, 0, 2, 2, 1, Qt::AlignTop);
+        raster->setRowStretch(1, 1);
+    }
     raster->setColumnStretch(3, 1);
-    raster->setRowStretch(1, 1);
     // The blocks are background too.
     setHint(m_links, beschreibung().hintergrundHinweis);
     setHint(m_rechts, beschreibung().hintergrundHinweis);
@@ -33,7 +41,14 @@ Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung)
     bild->setObjectName(QStringLiteral("Image4"));
     bild->setAccessibleName(QStringLiteral("Straßenleuchten und Kostendiagramm"));
     bild->setGroesse(QSize(180, 120));
-    raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+    if (untereinander) {
+        // In the corner the blocks leave free at the top right; as wide as
+        // that corner, it would ask for the height of the wider picture.
+        bild->setMaximumSize(bild->sizeHint());
+        raster->addWidget(bild, 0, 3, Qt::AlignRight | Qt::AlignTop);
+    } else {
+        raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
+    }
 
     const Blattinhalt inhalt = blattinhalt(zustand(), bildschirm.schritt);
     const Wertetabelle links(m_links, inhalt.tabellen.at(0));
@@ -63,8 +78,16 @@ void Gesamtblatt::layoutAbschliessen()
             if (spalte == 0 && breite == 1 && l && l->wordWrap())
                 l->setMinimumWidth(std::min(l->minimumWidth(), l->fontMetrics().averageCharWidth() * zeichen));
         }
-        // At its narrowest every wrapping text takes the most lines.
-        block->setMinimumHeight(block->heightForWidth(block->minimumSizeHint().width()));
+        // At its narrowest every wrapping text takes the most lines. Above the
+        // other block, the upper one has the width it asks for: the lower
+        // one is wider anyway, and the upper one need not be higher than its
+        // texts at that width.
+        int breite = block->minimumSizeHint().width();
+        if (m_anordnung == Anordnung::untereinander && block == m_links) {
+            breite = block->sizeHint().width();
+            qobject_cast<QGridLayout*>(rahmen().inhalt()->layout())->setColumnMinimumWidth(0, breite);
+        }
+        block->setMinimumHeight(block->heightForWidth(breite));
     }
 }
 

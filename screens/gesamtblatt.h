@@ -13,11 +13,17 @@ namespace grobrechner {
 // created afresh on every visit and never changes afterwards.
 //
 // Layout: the construction or renovation values on the left, the operating
-// values on the right, the decorative picture Image4 below on the left.
+// values on the right, the decorative picture Image4 below on the left; or
+// the construction or renovation values on top with the picture beside them,
+// the operating values below across the whole width.
 class Gesamtblatt : public Pfadformular {
     Q_OBJECT
 protected:
-    Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung);
+    enum class Anordnung {
+        nebeneinander,
+        untereinander, // where the two blocks side by side would not fit a small screen's width
+    };
+    Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, Anordnung anordnung = Anordnung::nebeneinander);
 
     QGridLayout* rechtesRaster() const { return m_rechtesRaster; }
 
@@ -30,6 +36,7 @@ private:
 
     QWidget* m_links;
     QWidget* m_rechts;
+    Anordnung m_anordnung;
     QGridLayout* m_rechtesRaster = nullptr;
 };
 

@@ -130,13 +130,27 @@ TEST(Zahltext, ShortestFloatTextWithADecimalComma)
         EXPECT_EQ(zahltext(f.wert), f.text) << f.wert;
 }
 
+TEST(Zahltext, GroupedThousandsInTheWholePartOnly)
+{
+    const struct {
+        float wert;
+        const char* text;
+    } faelle[] = {
+        {1000, "1.000"}, {1250.5f, "1.250,5"}, {-1234, "-1.234"}, {999.5f, "999,5"},
+        {0.125f, "0,125"}, {1000000, "1.000.000"}, {-0.5f, "-0,5"}, {std::numeric_limits<float>::infinity(), "–"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(zahltextGruppiert(f.wert), f.text) << f.wert;
+}
+
 TEST(Zahltext, ReadsBackToTheSameFloat)
 {
-    for (float wert : {0.1f, 4.5f, 12.34f, 99.99f, 1e-3f, 123456.7f, 3.4e38f}) {
-        const auto zurueck = singleAusText(zahltext(wert));
-        ASSERT_TRUE(zurueck.has_value()) << wert;
-        EXPECT_EQ(*zurueck, wert);
-    }
+    for (auto* schreiben : {&zahltext, &zahltextGruppiert})
+        for (float wert : {0.1f, 4.5f, 12.34f, 99.99f, 1e-3f, 123456.7f, 3.4e38f}) {
+            const auto zurueck = singleAusText(schreiben(wert));
+            ASSERT_TRUE(zurueck.has_value()) << wert;
+            EXPECT_EQ(*zurueck, wert);
+        }
 }
 
 TEST(FormatGanzzahl, ReadsBackAsTheSameWholeNumber)

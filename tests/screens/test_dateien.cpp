@@ -228,6 +228,58 @@ private slots:
         QCOMPARE(t->dateiwahl.vorschlaege.mid(2), (QStringList{name + ".grob", datei("gemeinde.grob")}));
     }
 
+    // Every window of a path names its calculation in its title: by the name
+    // typed on step 1, or else by the file it was saved to or opened from.
+    void everyWindowOfAPathNamesItsCalculation_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<QString>("getippt");
+        QTest::addColumn<QString>("geoeffnet"); // what names it once it has a file
+        QTest::newRow("named") << Pfad::Landesstrasse << "Ahornweg" << "Ahornweg";
+        QTest::newRow("named, a screen with a title of its own") << Pfad::Sanierung << "Ahornweg" << "Ahornweg";
+        QTest::newRow("unnamed") << Pfad::Gemeindestrasse << "" << "Lindenallee";
+        QTest::newRow("blanks are no name") << Pfad::Sanierung << "   " << "Lindenallee";
+    }
+    void everyWindowOfAPathNamesItsCalculation()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(QString, getippt);
+        QFETCH(QString, geoeffnet);
+        const auto titel = [this](int von, int bis) {
+            QStringList t;
+            for (int k = von; k <= bis; ++k)
+                t << schritt(k)->windowTitle();
+            return t;
+        };
+        const auto soll = [pfad](const QString& name, int von, int bis) {
+            QStringList t;
+            for (int k = von; k <= bis; ++k) {
+                const QString& eigener = pfadbildschirm(pfad, k).fenstertitel;
+                t << (name.isEmpty() ? eigener : name + QStringLiteral(" – ") + eigener);
+            }
+            return t;
+        };
+        const QString name = getippt.trimmed();
+        a->folge().starte(pfad);
+        QTest::keyClicks(schritt(1)->bezeichnungsfeld(), getippt);
+        QCOMPARE(titel(1, 1), soll(name, 1, 1));
+        for (int k = 1; k < 5; ++k)
+            weiter(schritt(k));
+        QCOMPARE(titel(1, 5), soll(name, 1, 5));
+
+        klicke(schritt(5), "cmdspeichern", datei("Lindenallee.grob"));
+        QCOMPARE(titel(5, 5), soll(geoeffnet, 5, 5));
+        schritt(5)->zurueckknopf()->click(); // hidden while it was saved
+        QCOMPARE(titel(4, 4), soll(geoeffnet, 4, 4));
+        schritt(4)->hauptmenueknopf()->click();
+        geschlosseneAufraeumen();
+        klicke(a->hauptmenue(), "cmdoeffnen", datei("Lindenallee.grob"));
+        QCOMPARE(titel(1, 5), soll(geoeffnet, 1, 5));
+        schritt(5)->hauptmenueknopf()->click();
+        a->folge().starte(pfad); // a new calculation, with neither name nor file
+        QCOMPARE(titel(1, 1), soll(QString(), 1, 1));
+    }
+
     void anInputScreenChecksItsInputsBeforeSaving()
     {
         a->folge().starte(Pfad::Landesstrasse);

@@ -1,6 +1,6 @@
 // Windows on small screens: every screen (the price window too) fits the available area of a
 // 1280 × 720 and a 1366 × 768 screen, at the default font and at 10.5 pt,
-// with nothing cut off; a new screen opens where the old one stood, moved in
+// with nothing cut off and nothing to scroll sideways; a new screen opens where the old one stood, moved in
 // where it would stick out; the main menu comes back where it was.
 #include "fensterlage.h"
 #include "frminfo.h"
@@ -11,10 +11,12 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,31 +38,44 @@ QRect textflaeche(QWidget* w)
     return QStyle::alignedRect(l->layoutDirection(), l->alignment(), text, l->rect());
 }
 
+// What of the window can be seen around an element: the window, less what
+// the scrolling areas it lies in hide as they stand.
+QRect sichtfeld(QWidget* w, QWidget* fenster)
+{
+    QRect sichtbar = aufDemBildschirm(fenster, fenster->rect());
+    for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
+        if (auto* flaeche = qobject_cast<QScrollArea*>(p))
+            sichtbar &= aufDemBildschirm(flaeche->viewport(), flaeche->viewport()->rect());
+    return sichtbar;
+}
+
 // What does not hold for one element of a shown screen, or nothing.
 QString mangel(QWidget* w, QWidget* fenster)
 {
     const QString name = fenster->objectName() + '/' + w->objectName();
-    // Text cut off: the element is smaller than its text needs.
-    auto* l = qobject_cast<QLabel*>(w);
-    if (l && l->wordWrap() ? l->height() < l->heightForWidth(l->width())
-                           : w->size() != w->size().expandedTo(w->minimumSizeHint()))
+    // Text cut off: the element is smaller than its text needs; a text that
+    // wraps (a label's, an option's) needs the height of its lines.
+    if (w->hasHeightForWidth() ? w->height() < w->heightForWidth(w->width())
+                               : w->size() != w->size().expandedTo(w->minimumSizeHint()))
         return name + QStringLiteral(" abgeschnitten");
     // Out of sight: in the window, or, among scrolling controls, in sight once
     // they are scrolled to it (the inner area first, then the one around it).
     const QRect text = textflaeche(w);
-    QRect sichtbar = aufDemBildschirm(fenster, fenster->rect());
     for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
         if (auto* flaeche = qobject_cast<QScrollArea*>(p)) {
             const QPoint mitte = w->mapTo(flaeche->widget(), text.center());
             flaeche->ensureVisible(mitte.x(), mitte.y(), text.width() / 2 + 1, text.height() / 2 + 1);
         }
-    for (QWidget* p = w->parentWidget(); p != fenster; p = p->parentWidget())
-        if (auto* flaeche = qobject_cast<QScrollArea*>(p))
-            sichtbar &= aufDemBildschirm(flaeche->viewport(), flaeche->viewport()->rect());
-    if (!sichtbar.contains(aufDemBildschirm(w, text)))
+    if (!sichtfeld(w, fenster).contains(aufDemBildschirm(w, text)))
         return name + QStringLiteral(" nicht ganz zu sehen");
     return {};
 }
+
+// What the renovation's operating input, the widest input screen, must show
+// within its width as it opens, before anything is scrolled: both
+// installations' choices and the one price.
+const char* const nebeneinander[] = {"Frame8", "Frame7", "Frame5", "Frame6", "Frame4",
+                                     "Frame1", "Frame3", "Frame2", "txtstromko"};
 
 } // namespace
 
@@ -81,18 +96,27 @@ class FensterTest : public Programmtest {
         a->hauptmenue()->show();
     }
 
-    // A window as the program places it: where the screen has room, it is wide
-    // enough that its controls need not scroll sideways.
+    // A window as the program places it: its controls never scroll sideways.
     QStringList platziertPruefen(QWidget* fenster, const QRect& verfuegbar)
     {
         // Twice: a scroll bar that appears on the first pass asks for room on the second.
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
-        QStringList maengel = pruefen(fenster, verfuegbar);
+        QStringList maengel;
         for (QScrollArea* flaeche : fenster->findChildren<QScrollArea*>())
-            if (flaeche->horizontalScrollBar()->isVisible() && fenster->frameGeometry().width() < verfuegbar.width())
-                maengel << fenster->objectName() + QStringLiteral(" rollt seitwärts, obwohl Platz ist");
-        return maengel;
+            if (flaeche->horizontalScrollBar()->isVisible())
+                maengel << fenster->objectName() + QStringLiteral(" rollt seitwärts");
+        // As the screen opens, before pruefen() scrolls to each element.
+        if (fenster->objectName() == QStringLiteral("frmbetrko_san"))
+            for (const char* name : nebeneinander) {
+                QWidget* w = finde(fenster, name);
+                const QRect sichtbar = sichtfeld(w, fenster);
+                const QRect ort = aufDemBildschirm(w, w->rect());
+                if (ort.left() < sichtbar.left() || ort.right() > sichtbar.right())
+                    maengel << fenster->objectName() + '/' + w->objectName()
+                                   + QStringLiteral(" nur seitwärts gerollt zu sehen");
+            }
+        return maengel << pruefen(fenster, verfuegbar);
     }
 
     QStringList pruefen(QWidget* fenster, const QRect& verfuegbar)
@@ -215,6 +239,26 @@ private slots:
         QCOMPARE(reihe->heightForWidth(reihe->sizeHint().width()), reihe->sizeHint().height());
         const QStringList maengel = pruefen(s, verfuegbar);
         QVERIFY2(maengel.isEmpty(), qPrintable(maengel.join(QStringLiteral("; "))));
+    }
+
+    // Where the window is too narrow for an option's caption, it wraps, and
+    // its second line takes a click as the first does.
+    void aWrappedCaptionTakesClicksOnItsLastLine()
+    {
+        QFont schrift = m_schrift;
+        schrift.setPointSizeF(10.5);
+        QApplication::setFont(schrift);
+        neuStarten(bereich(0).topLeft());
+        Pfadformular* s = bisSchritt(Pfad::Sanierung, 3);
+        QCoreApplication::processEvents();
+        auto* astro = finde<QRadioButton>(s, "optastro");
+        QVERIFY(astro->height() > astro->sizeHint().height()); // on two lines
+        QStyleOptionButton stil;
+        stil.initFrom(astro);
+        const QRect text = astro->style()->subElementRect(QStyle::SE_RadioButtonContents, &stil, astro);
+        QTest::mouseClick(astro, Qt::LeftButton, Qt::NoModifier, QPoint(text.left() + 4, astro->height() - 5));
+        QVERIFY(astro->isChecked());
+        QCOMPARE(a->daten().schaltung.einschaltung, Einschaltung::Astronomisch);
     }
 
     void aNewScreenOpensWhereTheOldOneStoodAndTheMenuComesBack()

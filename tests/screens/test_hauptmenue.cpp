@@ -1,6 +1,7 @@
 // The main menu: start values, the notes before each path, "Beenden".
 #include "testhilfen.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,6 +66,58 @@ private slots:
         QCOMPARE(sichtbareFenster(), QStringList{eingabe});
     }
 
+    // Ticked, the notes of that path stay away, across a restart too, until
+    // the price window shows them again; the other paths keep theirs.
+    void tickedNotesStayAwayUntilShownAgain_data()
+    {
+        QTest::addColumn<QString>("knopfname");
+        QTest::addColumn<QString>("andererPfad");
+        QTest::addColumn<QStringList>("haken"); // per box, its check box
+        const QString nichtMehr = QStringLiteral("Diese Hinweise nicht mehr zeigen");
+        QTest::newRow("Landesstraße") << "Command1" << "Command3" << QStringList{nichtMehr};
+        QTest::newRow("Gemeindestraße") << "Command3" << "Command2" << QStringList{nichtMehr};
+        QTest::newRow("Sanierung") << "Command2" << "Command1" << QStringList{QString(), nichtMehr};
+    }
+    void tickedNotesStayAwayUntilShownAgain()
+    {
+        QFETCH(QString, knopfname);
+        QFETCH(QString, andererPfad);
+        QFETCH(QStringList, haken);
+        // The check boxes of the boxes a path start showed; it went back to the menu.
+        const auto starten = [this](const QString& name) {
+            t->meldungen.meldungen.clear();
+            knopf(name.toUtf8().constData())->click();
+            QStringList gezeigt;
+            for (const Meldung& m : std::as_const(t->meldungen.meldungen))
+                gezeigt << m.haken;
+            if (!schritt(1))
+                return QStringList{QStringLiteral("<Pfad nicht geöffnet>")};
+            schritt(1)->hauptmenueknopf()->click();
+            geschlosseneAufraeumen();
+            return gezeigt;
+        };
+        QCOMPARE(starten(knopfname), haken);
+        QCOMPARE(starten(knopfname), haken); // unticked, nothing changes
+        t->meldungen.abhaken = true;
+        QCOMPARE(starten(knopfname), haken); // the path opens after the last box all the same
+        t->meldungen.abhaken = false;
+
+        a.reset(); // the program ends…
+        geschlosseneAufraeumen();
+        a = std::make_unique<Anwendung>(t->dienste); // …and starts again
+        a->hauptmenue()->show();
+        QCOMPARE(starten(knopfname), QStringList());
+        QVERIFY(!starten(andererPfad).isEmpty());
+
+        knopf("cmdpreise")->click();
+        frmpreise* preise = a->preisfenster();
+        finde<QPushButton>(preise, "cmdhinweise")->click();
+        QCOMPARE(statustext(preise), QStringLiteral("Die Hinweise werden vor jeder Berechnung wieder gezeigt."));
+        preise->close();
+        geschlosseneAufraeumen();
+        QCOMPARE(starten(knopfname), haken);
+    }
+
     void notesAreTheLinesJoinedByLineBreaks()
     {
         const QStringList land = pfadhinweise(Pfad::Landesstrasse).front().split('\n');
@@ -120,6 +173,7 @@ private slots:
         QMessageBox::Icon symbol = QMessageBox::Warning;
         QMessageBox::StandardButtons knoepfe;
         QString titel;
+        QString haken;
         const auto ansehenUndSchliessen = [&](QMessageBox::StandardButton antwort) {
             QTimer::singleShot(0, [&, antwort] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -127,9 +181,20 @@ private slots:
                 symbol = box->icon();
                 knoepfe = box->standardButtons();
                 titel = box->windowTitle();
+                haken = box->checkBox() ? box->checkBox()->text() : QString();
+                if (box->checkBox()) {
+                    QVERIFY(!box->checkBox()->isChecked());
+                    box->checkBox()->click();
+                }
                 box->button(antwort)->click();
             });
         };
+        ansehenUndSchliessen(QMessageBox::Ok);
+        QCOMPARE(echt.informationMitHaken(a->hauptmenue(), QStringLiteral("Information"), QStringLiteral("Text"),
+                                          QStringLiteral("Nicht mehr zeigen")),
+                 std::optional<bool>(true));
+        QCOMPARE(symbol, QMessageBox::Information);
+        QCOMPARE(haken, QStringLiteral("Nicht mehr zeigen"));
         ansehenUndSchliessen(QMessageBox::Ok);
         echt.information(a->hauptmenue(), QStringLiteral("Eingabe fehlt"), QStringLiteral("Text"));
         QCOMPARE(symbol, QMessageBox::Information);

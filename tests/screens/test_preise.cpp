@@ -1,11 +1,13 @@
 // The price window: what it stores, what it refuses, that the prices survive a
 // restart and reach the next calculation, and that the window fits a small screen.
+#include "hinweiseinstellungen.h"
 #include "preiseinstellungen.h"
 #include "testhilfen.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include <sys/stat.h>
@@ -38,9 +40,15 @@ private slots:
                  qPrintable(QStringLiteral("%1 × %2").arg(f->minimumSizeHint().width()).arg(f->minimumSizeHint().height())));
         QCOMPARE(feld("txtpreisindex")->text(), QStringLiteral("100"));
         QCOMPARE(feld("txtco2faktor")->text(), QStringLiteral("363"));
-        QCOMPARE(feld("txterrichtung_leuchtetechn")->text(), QStringLiteral("1000"));
+        QCOMPARE(feld("txterrichtung_leuchtetechn")->text(), QStringLiteral("1.000"));
         QCOMPARE(finde<QLabel>(f, "lblstand_lampen_option1")->text(), QStringLiteral("April 2009: 40 €"));
         QCOMPARE(finde<QLabel>(f, "lblstand_lampen_optled4")->text(), QStringLiteral("Richtpreis: 350 €"));
+        // Each field shows its figure as the one beside it does.
+        for (QLabel* stand : f->findChildren<QLabel*>(QRegularExpression(QStringLiteral("^lblstand_")))) {
+            const QString name = stand->objectName().replace(QStringLiteral("lblstand_"), QStringLiteral("txt"));
+            QVERIFY2(stand->text().endsWith(QLatin1Char(' ') + feld(name.toUtf8().constData())->text() + QStringLiteral(" €")),
+                     qPrintable(stand->text()));
+        }
         klick("cmdabbrechen");
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
     }
@@ -64,8 +72,8 @@ private slots:
         oeffnen();
         QCOMPARE(feld("txtpreisindex")->text(), QStringLiteral("185"));
         QCOMPARE(feld("txtco2faktor")->text(), QStringLiteral("400"));
-        QCOMPARE(feld("txtlampen_optled2")->text(), QStringLiteral("1250,5"));
-        QCOMPARE(feld("txterrichtung_leuchtetechn")->text(), QStringLiteral("1000")); // the index is not in it
+        QCOMPARE(feld("txtlampen_optled2")->text(), QStringLiteral("1.250,5"));
+        QCOMPARE(feld("txterrichtung_leuchtetechn")->text(), QStringLiteral("1.000")); // the index is not in it
         klick("cmdabbrechen");
 
         // The state road's example, 109.530 € at the prices of April 2009, costs 185 % of it.
@@ -102,7 +110,7 @@ private slots:
         QTest::addColumn<QString>("meldung");
         const QString index = QStringLiteral("Bitte geben Sie den Preisindex gegenüber April 2009 als Zahl von 1 bis 1.000 % ein!");
         const QString co2 = QStringLiteral("Bitte geben Sie den CO₂-Faktor Strom als Zahl von 0 bis 2.000 g/kWh ein!");
-        const QString leuchte = QStringLiteral("Bitte geben Sie für „Errichtung: Leuchte, technisch“ einen Preis von 0 bis 1.000.000 € ein!");
+        const QString leuchte = QStringLiteral("Bitte geben Sie für „Errichtung: Technische Leuchte mit Mast“ einen Preis von 0 bis 1.000.000 € ein!");
         const QString lampe = QStringLiteral("Bitte geben Sie für „Natriumdampf-Hochdrucklampe 50 Watt, 4.400 lm“ einen Preis von 0 bis 1.000.000 € ein!");
         QTest::newRow("index below 1") << QByteArray("txtpreisindex") << "0,5" << index;
         QTest::newRow("index above 1000") << QByteArray("txtpreisindex") << "1.000,5" << index;
@@ -155,6 +163,8 @@ private slots:
         const auto weg = qScopeGuard([&] { QFile::remove(datei); });
         QCOMPARE(preiseinstellungen::lesen(), Preise{});
         QVERIFY(preiseinstellungen::schreiben(Preise{}).contains(QStringLiteral("ist keine gewöhnliche Datei, sondern eine benannte Pipe")));
+        QVERIFY(hinweiseinstellungen::zeigen(Pfad::Sanierung));
+        QVERIFY(hinweiseinstellungen::ausblenden(Pfad::Sanierung).contains(QStringLiteral("benannte Pipe")));
         QVERIFY(QFileInfo(datei).exists() && !QFileInfo(datei).isFile());
     }
 };

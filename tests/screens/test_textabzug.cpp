@@ -65,7 +65,8 @@ class TextabzugTest : public Programmtest {
         const QList<Meldung>& meldungen = t->meldungen.meldungen;
         for (; abgeschriebeneMeldungen < meldungen.size(); ++abgeschriebeneMeldungen) {
             const Meldung& m = meldungen[abgeschriebeneMeldungen];
-            abzug << QStringLiteral("Meldung\t%1\t%2").arg(m.titel, einzeilig(m.text));
+            abzug << QStringLiteral("Meldung\t%1\t%2").arg(m.titel, einzeilig(m.text))
+                         + (m.haken.isEmpty() ? QString() : QStringLiteral("\tKontrollkästchen\t") + m.haken);
         }
         abzug << QStringLiteral("== %1 (%2)").arg(schirm->objectName(), QString::fromUtf8(anlass))
               << bildschirmzeilen(schirm);

@@ -173,6 +173,14 @@ bool Meldungsrekorder::information(QWidget* eltern, const QString& titel, const 
     return aufnehmen({Meldung::Information, titel, text, eltern});
 }
 
+std::optional<bool> Meldungsrekorder::informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                                          const QString& haken)
+{
+    if (!aufnehmen({Meldung::Information, titel, text, eltern, haken}))
+        return std::nullopt;
+    return abhaken;
+}
+
 bool Meldungsrekorder::frage(QWidget* eltern, const QString& titel, const QString& text)
 {
     const bool offen = aufnehmen({Meldung::Frage, titel, text, eltern});

@@ -43,19 +43,23 @@ struct Meldung {
     QString titel;
     QString text;
     QWidget* eltern;
+    QString haken = {}; // the caption of its check box, if it has one
 };
 
 // Records every message box instead of showing it. Questions are answered
-// from a queue (No when it is empty); a hook may look at the screens while the
-// box would be open, and if it closes the box's window, the box answers as the
-// real one would.
+// from a queue (No when it is empty), check boxes are ticked when `abhaken`
+// says so; a hook may look at the screens while the box would be open, and if
+// it closes the box's window, the box answers as the real one would.
 class Meldungsrekorder final : public Meldungen {
 public:
     bool information(QWidget* eltern, const QString& titel, const QString& text) override;
     bool frage(QWidget* eltern, const QString& titel, const QString& text) override;
+    std::optional<bool> informationMitHaken(QWidget* eltern, const QString& titel, const QString& text,
+                                            const QString& haken) override;
 
     QList<Meldung> meldungen;
     std::deque<bool> antworten;
+    bool abhaken = false;
     std::function<void(const Meldung&)> waehrendDerMeldung;
 
     QStringList titel() const;
