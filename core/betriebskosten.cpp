@@ -52,8 +52,11 @@ Betriebskostenergebnis Betriebskostenrechnung(const Lampendaten& lampe, const Sc
     r.energieko25 = e.energieko25;
 
     r.lebensdauer = schaltung.absenkung ? gedimmteLebensdauer(lampe.lebensdauer) : lampe.lebensdauer;
-    // A quotient that is a whole number k still needs k + 1 lamps.
-    const float n = static_cast<float>(std::floor(static_cast<double>(b) * jahre / r.lebensdauer) + 1);
+    // A lamp is bought for every life begun: a quotient that is a whole number
+    // k still needs k + 1 lamps. An LED head that came with its luminaire is
+    // replaced only for every life used up.
+    const double leben = std::floor(static_cast<double>(b) * jahre / r.lebensdauer);
+    const float n = static_cast<float>(lampe.ersterKopfInbegriffen ? leben : leben + 1);
     r.lampenwechsel = n;
 
     const double anzahl = anzahllp;
@@ -71,7 +74,8 @@ Betriebskostenergebnis Betriebskostenrechnung(const Kalkulationsdaten& d, const 
 {
     const Lampe& l = *d.lampe;
     return Betriebskostenrechnung(
-        {l.systemleistung, l.lebensdauer, preise.lampenpreis(l), preise.indexiert(preise.wartungJeWechsel)},
+        {l.systemleistung, l.lebensdauer, preise.lampenpreis(l), preise.indexiert(preise.wartungJeWechsel),
+         l.familie == Lampenfamilie::LED},
         d.schaltung, d.anzahllp, d.strompreis);
 }
 

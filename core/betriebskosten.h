@@ -30,6 +30,9 @@ struct Lampendaten {
     float lebensdauer;       // h
     double lampenpreis;      // € per replacement lamp
     double wartungJeWechsel; // € per lamp change and light point, before its surcharge
+    // An LED luminaire comes with its first head, paid with the construction
+    // or renovation: only the heads used up within the 25 years are bought.
+    bool ersterKopfInbegriffen = false;
 };
 
 // Night dimming lengthens or shortens the lamp's own life inside the

@@ -2,6 +2,8 @@
 
 #include "bildschirme.h"
 #include "bildschirmtexte.h"
+#include "wirtschaftlichkeit.h"
+#include "zahlentext.h"
 
 #include <array>
 #include <iterator>
@@ -34,7 +36,7 @@ Blattzeile ueberschrift(const char* name, const char* text, int abstand = 0)
 
 Wert wert(const Zeilenbild& b, std::string text)
 {
-    return {{feld(b.wertName, std::move(text))}, b.einheitName ? feld(b.einheitName, b.einheit) : Feld{}};
+    return {{feld(b.wertName, std::move(text))}, b.einheitName ? feld(b.einheitName, b.einheit) : Feld{}, false};
 }
 
 // A row of one installation: a figure where it has a unit, a text otherwise.
@@ -88,7 +90,9 @@ struct Zahlnamen {
 Wert zahlwert(const Zahlnamen& n, int z, const std::string& text)
 {
     const Zahlbild& b = zahlbilder[z];
-    return {{{std::string(b.wertName) + n.endung, text}}, n.einheit[z] ? feld(n.einheit[z], b.einheit) : Feld{}};
+    if (!n.einheit[z])
+        return {{{std::string(b.wertName) + n.endung, text}}, {}, true};
+    return {{{std::string(b.wertName) + n.endung, text}}, feld(n.einheit[z], b.einheit)};
 }
 
 // The ten figure rows; the first installation carries the captions. The CO₂
@@ -111,6 +115,51 @@ std::vector<Blattzeile> betriebszahlen(const Zahlnamen& erste, const Anlagentext
         zeilen.push_back(r);
     }
     return zeilen;
+}
+
+// A note across the table; hidden while it has nothing to say.
+Blattzeile anmerkung(const char* name, std::string text)
+{
+    Blattzeile z;
+    z.art = Zeilenart::Anmerkung;
+    z.verborgen = text.empty();
+    z.beschriftung = feld(name, std::move(text));
+    return z;
+}
+
+// The renovation's worth beyond the plain sums: energy saved, the grant and
+// the own share, the payback with it, and the present value and dynamic
+// payback at the interest rate with the price rising.
+std::vector<Blattzeile> sanierungswirtschaftszeilen(const Pfadzustand& z, const Sanierungsblatttexte& texte)
+{
+    const Sanierungswirtschaft w = sanierungswirtschaft(z);
+    const std::string eigenanteil = formatGanzzahl(w.eigenanteil);
+    Blattzeile dynamisch = zeile({"Labeldynamo", "Dynamische Amortisation", "lbldynamo", "Labeldynamoeinheit", "Jahre"},
+                                 w.dynamischeAmortisation ? formatEineStelle(*w.dynamischeAmortisation)
+                                                          : "keine Amortisation innerhalb von 25 Jahren");
+    // Without a payback the row says so in words, over the figure and unit.
+    if (!w.dynamischeAmortisation)
+        dynamisch.werte.front() = {{feld("lbldynamo", "keine Amortisation innerhalb von 25 Jahren")}, {}, true};
+    Blattzeile einsparung = zeile({"Labelenergieersp", "Energieeinsparung", "lblenergieersp"},
+                                  w.energieeinsparung ? formatGanzzahl(*w.energieeinsparung * 100) + " %"
+                                                      : std::string(undefiniert));
+    einsparung.art = Zeilenart::Zahl; // a figure, right-aligned; its unit is in its text
+    return {
+        ueberschrift("Labelwirtschaftlichkeit", "Wirtschaftlichkeit", 16),
+        einsparung,
+        zeile({"Labelfoerderung", "Förderung", "lblfoerderung", "Labelfoerderungeinheit", "€"},
+              formatGanzzahl(w.foerderung)),
+        anmerkung("lblfoerderhinweis", w.foerderhinweis),
+        zeile({"Labeleigenanteil", "Eigenanteil", "lbleigenanteil", "Labeleigenanteileinheit", "€"}, eigenanteil),
+        // As the payback, with the own share in place of the renovation costs.
+        zeile({"Labelamofoerd", "Amortisation mit Förderung", "lblamofoerd", "Labelamofoerdeinheit", "Jahre"},
+              sanierungsblatt(eigenanteil, texte.betrieb.bestand.zahlen[Gesamt], texte.betrieb.geplant.zahlen[Gesamt])
+                  .amo),
+        zeile({"Labelkapitalwert", "Kapitalwert über 25 Jahre", "lblkapitalwert", "Labelkapitalwerteinheit", "€"},
+              formatGanzzahl(w.kapitalwert)),
+        dynamisch,
+        anmerkung("lblwirtschaftsbasis", wirtschaftsbasistext(z.grundlage.preise, true)),
+    };
 }
 
 // --- Step 2 of a new construction -----------------------------------------
@@ -366,6 +415,13 @@ std::vector<Blatttabelle> neuerrichtungsblatt(const Pfadzustand& z)
     links.zeilen.push_back(zeile({"Label19", "Gesamtkosten der Anlage über 25 Jahre  (Grobkosten)", "lblges", "Label20",
                                   "€", true},
                                  texte.ges, 16));
+    // What the 25 years are worth today.
+    const std::optional<double> barwert = barwertDerGesamtkosten(z);
+    links.zeilen.push_back(ueberschrift("Labelwirtschaftlichkeit", "Wirtschaftlichkeit", 16));
+    links.zeilen.push_back(zeile({"Labelbarwert", "Barwert der Gesamtkosten über 25 Jahre", "lblbarwert",
+                                  "Labelbarwerteinheit", "€"},
+                                 barwert ? formatGanzzahl(*barwert) : std::string(undefiniert)));
+    links.zeilen.push_back(anmerkung("lblwirtschaftsbasis", wirtschaftsbasistext(z.grundlage.preise, false)));
 
     Blatttabelle rechts;
     const Betriebswertnamen namen{"Label21", "Label22", "Label23", "Label24", "Label25"};
@@ -403,16 +459,14 @@ std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
         zeile({"Label14", "Amortisation", "lblamo", "Label43", "Jahre"}, texte.eigene.amo),
     };
     // Right under the payback, how to read one beyond the horizon; otherwise nothing.
-    Blattzeile hinweis;
-    hinweis.art = Zeilenart::Anmerkung;
-    hinweis.beschriftung = feld("lblamohinweis", texte.eigene.amohinweis);
-    hinweis.verborgen = texte.eigene.amohinweis.empty();
-    links.zeilen.push_back(hinweis);
+    links.zeilen.push_back(anmerkung("lblamohinweis", texte.eigene.amohinweis));
     links.zeilen.push_back(zeile({"Label48", "Gesamtersparnis über 25 Jahre", "lblgesersp", "Label51", "€"},
                                  texte.eigene.gesersp));
     links.zeilen.push_back(zeile({"Labelco2ersp", "CO₂-Einsparung über 25 Jahre", "lblco2ersp", "Labelco2erspeinheit",
                                   "t"},
                                  texte.eigene.co2ersp));
+    for (Blattzeile& r : sanierungswirtschaftszeilen(z, texte))
+        links.zeilen.push_back(r);
 
     // The existing installation carries the row captions.
     const Vergleichsnamen namen{

@@ -26,13 +26,14 @@ struct Feld {
 struct Wert {
     std::vector<Feld> teile;
     Feld einheit;
+    bool text = false; // a text in a figure's place (left-aligned, over figure and unit)
 
     bool operator==(const Wert&) const = default;
 };
 
 enum class Zeilenart {
     Ueberschrift, // a bold heading across the table: "Eingegebene Werte"
-    Zahl,         // caption, figures right-aligned with their units (a value without a unit is a text)
+    Zahl,         // caption, figures right-aligned with their units
     Text,         // caption, a text over the figure and unit columns
     Anmerkung,    // a note across the table, below the row before it
 };

@@ -1,5 +1,7 @@
 #include "preise.h"
 
+#include "zahlentext.h"
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -32,6 +34,9 @@ bool Preise::eigenePreise() const
 {
     Preise stand2009;
     stand2009.co2faktor = co2faktor;
+    stand2009.zins = zins;
+    stand2009.steigerung = steigerung;
+    stand2009.foerderquote = foerderquote;
     return *this != stand2009;
 }
 
@@ -40,6 +45,34 @@ bool preisZulaessig(float preis) { return preis >= 0 && preis <= hoechstpreis; }
 bool preisindexZulaessig(float index) { return index >= kleinsterPreisindex && index <= groessterPreisindex; }
 
 bool co2faktorZulaessig(float faktor) { return faktor >= 0 && faktor <= groessterCo2faktor; }
+
+bool zinsZulaessig(float prozent) { return prozent >= 0 && prozent <= 20; }
+
+bool steigerungZulaessig(float prozent) { return prozent >= -10 && prozent <= 20; }
+
+bool foerderquoteZulaessig(float prozent) { return prozent >= 0 && prozent <= 100; }
+
+std::span<const Satz> saetze()
+{
+    static const Satz alle[] = {
+        {"zins", "Kalkulationszins in % pro Jahr", "den Kalkulationszins", &Preise::zins, zinsZulaessig, 0, 20, true},
+        {"steigerung", "Strompreissteigerung in % pro Jahr", "die Strompreissteigerung", &Preise::steigerung,
+         steigerungZulaessig, -10, 20, true},
+        {"foerderquote", "Förderquote in % der Sanierungskosten", "die Förderquote", &Preise::foerderquote,
+         foerderquoteZulaessig, 0, 100, false},
+    };
+    return alle;
+}
+
+std::string satztext(float prozent)
+{
+    std::string text = zahltext(prozent);
+    if (text.find(',') == std::string::npos)
+        text += ",0";
+    return text;
+}
+
+std::string satztext(const Satz& satz, float prozent) { return satz.zinssatz ? satztext(prozent) : zahltext(prozent); }
 
 namespace {
 

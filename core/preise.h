@@ -61,13 +61,19 @@ struct Preise {
     float preisindex = 100; // % of the April 2009 prices
     float co2faktor = 363;  // g CO₂ per kWh of electricity
 
+    // What a renovation is worth to the municipality, in % (per year).
+    float zins = 2;         // the calculation's interest rate
+    float steigerung = 2;   // how much dearer electricity gets each year; may be negative
+    float foerderquote = 0; // the share of the renovation costs a grant may pay
+
     bool operator==(const Preise&) const = default;
 
     // An April 2009 price at today's index, in double.
     double indexiert(float stand2009) const;
     // What one lamp of the catalogue costs now: its price, indexed unless it is an LED.
     double lampenpreis(const Lampe& lampe) const;
-    // Whether any price or the index differs from the program's own.
+    // Whether any price or the index differs from the program's own (the CO₂
+    // factor and the economic figures are not prices).
     bool eigenePreise() const;
 };
 
@@ -91,6 +97,28 @@ inline constexpr float groessterCo2faktor = 2000;
 bool preisZulaessig(float preis);
 bool preisindexZulaessig(float index);
 bool co2faktorZulaessig(float faktor);
+bool zinsZulaessig(float prozent);        // 0 to 20 %
+bool steigerungZulaessig(float prozent);  // −10 to 20 %
+bool foerderquoteZulaessig(float prozent); // 0 to 100 %
+
+// The three rates of what a renovation is worth, as the price window lists
+// them and the settings and calculation files keep them.
+struct Satz {
+    std::string_view schluessel;   // ASCII: the stored setting's and the file's name
+    std::string_view beschriftung; // "Kalkulationszins in % pro Jahr"
+    std::string_view name;         // as a message names it: "den Kalkulationszins"
+    float Preise::*wert;
+    bool (*zulaessig)(float);
+    float kleinster, groesster;    // the bounds it is told with, in %
+    bool zinssatz;                 // written as a treasurer writes a rate, with at least one decimal
+};
+std::span<const Satz> saetze();
+
+// A rate as a treasurer writes it, with at least one decimal: "2,0", "2,25".
+std::string satztext(float prozent);
+// The figure of a rate as the window and the sheets show it: a rate of
+// interest as above, a share as its plain number ("25").
+std::string satztext(const Satz& satz, float prozent);
 
 // One euro amount of the settings, as the price window lists it and the
 // settings store it.

@@ -233,7 +233,6 @@ QString unbekannterEintrag(const QJsonObject& objekt, const QStringList& bekannt
     return {};
 }
 
-
 const QString grundlageName = QStringLiteral("grundlage");
 const QString preisindexName = QStringLiteral("preisindex");
 const QString co2faktorName = QStringLiteral("co2faktor");
@@ -246,11 +245,14 @@ QJsonObject grundlageAlsJson(const Berechnungsgrundlage& g)
     for (const Preisposten& posten : preisposten())
         if (betrag(g.preise, posten) != betrag(vorgaben, posten))
             preise.insert(preisschluessel(posten), dezimal(betrag(g.preise, posten)));
-    return {
+    QJsonObject grundlage{
         {preisindexName, dezimal(g.preise.preisindex)},
         {co2faktorName, dezimal(g.preise.co2faktor)},
         {preiseName, preise},
     };
+    for (const Satz& s : saetze())
+        grundlage.insert(text(s.schluessel), dezimal(g.preise.*s.wert));
+    return grundlage;
 }
 
 // One figure of the basis, within the bounds the price window puts on it.
@@ -268,10 +270,15 @@ QString grundlageLesen(const QJsonValue& json, Berechnungsgrundlage& g)
     if (!json.isObject())
         return QStringLiteral("Der Eintrag „grundlage“ fehlt oder ist kein Objekt.");
     const QJsonObject o = json.toObject();
-    if (QString f = unbekannterEintrag(o, {preisindexName, co2faktorName, preiseName},
-                                       QStringLiteral("die Grundlage"));
-        !f.isEmpty())
+    QStringList bekannteEintraege{preisindexName, co2faktorName, preiseName};
+    for (const Satz& s : saetze())
+        bekannteEintraege << text(s.schluessel);
+    if (QString f = unbekannterEintrag(o, bekannteEintraege, QStringLiteral("die Grundlage")); !f.isEmpty())
         return f;
+    for (const Satz& s : saetze())
+        if (QString f = grundwertLesen(o.value(text(s.schluessel)), text(s.schluessel), s.zulaessig, g.preise.*s.wert);
+            !f.isEmpty())
+            return f;
     if (QString f = grundwertLesen(o.value(preisindexName), preisindexName, preisindexZulaessig, g.preise.preisindex);
         !f.isEmpty())
         return f;

@@ -20,15 +20,17 @@
 //       "pfad": "gemeindestrasse",            (landesstrasse, gemeindestrasse, sanierung)
 //       "schritt": 5,                         (1 to 5)
 //       "eingaben": { "bezeichnung": "Ahornweg", "strlaenge": 1000, "lampe": "LED 30 W", … },
-//       "grundlage": { "preisindex": 100, "co2faktor": 363, "preise": { "errichtung/verteiler": 8200 } }
+//       "grundlage": { "preisindex": 100, "co2faktor": 363, "zins": 2, "steigerung": 2, "foerderquote": 0,
+//                      "preise": { "errichtung/verteiler": 8200 } }
 //   }
 //
 // "eingaben" holds exactly the inputs of the path's step 1 and, from step 3
 // on, of its step 3 (eingabefelder.h), named as in the record. Numbers are
 // JSON numbers, lamps their keys (lampenkatalog.h), choices true/false or a
 // keyword ("technisch"/"dekorativ", "daemmerungsschalter"/"astronomisch").
-// "grundlage" holds the price index, the CO₂ factor and every price that
-// differs from the program's own (lamps as "lampen/<key>").
+// "grundlage" holds the price index, the CO₂ factor, the interest rate, the
+// yearly rise of the electricity price and the grant's share (in %), and every
+// price that differs from the program's own (lamps as "lampen/<key>").
 //
 // Format 1 named lamps by their options ("Option16") and kept no basis: its
 // figures follow the settings of whoever opens it. It is still read.

@@ -15,6 +15,8 @@ const QString gruppe = QStringLiteral("Preise");
 const QString preisindexSchluessel = QStringLiteral("preisindex");
 const QString co2faktorSchluessel = QStringLiteral("co2faktor");
 
+QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
 QString schluessel(const Preisposten& posten)
 {
     return QString::fromLatin1(posten.schluessel.data(), static_cast<qsizetype>(posten.schluessel.size()));
@@ -45,6 +47,8 @@ Preise lesen()
         lies(einstellungen, schluessel(posten), betrag(p, posten), preisZulaessig);
     lies(einstellungen, preisindexSchluessel, p.preisindex, preisindexZulaessig);
     lies(einstellungen, co2faktorSchluessel, p.co2faktor, co2faktorZulaessig);
+    for (const Satz& s : saetze())
+        lies(einstellungen, text(s.schluessel), p.*s.wert, s.zulaessig);
     return p;
 }
 
@@ -69,6 +73,8 @@ QString schreiben(const Preise& p)
         schreib(schluessel(posten), betrag(p, posten), betrag(vorgaben, posten));
     schreib(preisindexSchluessel, p.preisindex, vorgaben.preisindex);
     schreib(co2faktorSchluessel, p.co2faktor, vorgaben.co2faktor);
+    for (const Satz& s : saetze())
+        schreib(text(s.schluessel), p.*s.wert, vorgaben.*s.wert);
     einstellungen.endGroup();
     return einstellungenSichern(einstellungen);
 }

@@ -76,10 +76,10 @@ void Wertetabelle::zeile(const Blattzeile& z)
     }
     case Zeilenart::Zahl:
     case Zeilenart::Text: {
-        // A value with a unit is a figure, right-aligned; one without is a
-        // text over the figure and unit columns (the existing installation's
+        // A figure is right-aligned, with its unit where it has one; a text
+        // stands over the figure and unit columns (the existing installation's
         // note in place of its lamp costs, too). The caption follows the first.
-        const auto istZahl = [](const Wert& w) { return !w.einheit.name.empty(); };
+        const auto istZahl = [&z](const Wert& w) { return z.art == Zeilenart::Zahl && !w.text; };
         const bool zahl = !z.werte.empty() && istZahl(z.werte.front());
         QLabel* beschriftung = label(z.beschriftung, zahl && z.betont);
         if (zahl) {
@@ -101,9 +101,12 @@ void Wertetabelle::zeile(const Blattzeile& z)
                 QLabel* wert = label(w.teile.front(), z.betont);
                 wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 m_raster->addWidget(wert, m_zeile, spalte);
-                labels << wert << label(w.einheit, z.betont);
-                m_raster->addWidget(labels.back(), m_zeile, spalte + 1);
+                labels << wert;
                 m_werte << wert;
+                if (!w.einheit.name.empty()) {
+                    labels << label(w.einheit, z.betont);
+                    m_raster->addWidget(labels.back(), m_zeile, spalte + 1);
+                }
             } else if (w.teile.size() == 1) {
                 QLabel* wert = label(w.teile.front(), false);
                 wert->setWordWrap(!z.einzeilig);

@@ -100,6 +100,28 @@ frmpreise::frmpreise(Dienste& dienste)
     setHint(m_ui->txtco2faktor,
             QStringLiteral("Gramm CO₂ je Kilowattstunde Strom; 363 g/kWh schätzt das Umweltbundesamt für den "
                            "Strommix 2024."));
+    // The rates of what a renovation is worth, below the index and the factor.
+    for (const Satz& s : saetze()) {
+        const int reihe = m_ui->kennwerte->rowCount();
+        const QString name = text(s.schluessel);
+        QLineEdit* feld = zahlenfeld(("txt" + name).toUtf8().constData(), 6, text(s.beschriftung), rahmen().inhalt());
+        QLabel* beschriftung = label(QStringLiteral("Label") + name, text(s.beschriftung), rahmen().inhalt());
+        beschriftung->setBuddy(feld);
+        QString nebenan = QStringLiteral("Vorgabe: %1 %").arg(text(satztext(s, vorgabe.*s.wert)));
+        if (s.wert == &Preise::foerderquote)
+            nebenan = QStringLiteral("Kommunalrichtlinie: 25 %, finanzschwache Kommunen 40 %");
+        m_ui->kennwerte->addWidget(beschriftung, reihe, 0);
+        m_ui->kennwerte->addWidget(feld, reihe, 1);
+        m_ui->kennwerte->addWidget(label(QStringLiteral("Label") + name + QStringLiteral("vorgabe"), nebenan,
+                                         rahmen().inhalt()),
+                                   reihe, 2);
+        m_satzfelder << feld;
+    }
+    setHint(m_satzfelder[0], QStringLiteral("Der Zins, mit dem künftige Kosten und Ersparnisse auf heute "
+                                            "abgezinst werden (Kapitalwert, Barwert, dynamische Amortisation)."));
+    setHint(m_satzfelder[1], QStringLiteral("Um so viel Prozent wird der Strom jedes Jahr teurer; ein negativer "
+                                            "Wert lässt ihn billiger werden."));
+    setHint(m_satzfelder[2], QStringLiteral("Kommunalrichtlinie: 25 %, finanzschwache Kommunen 40 %"));
     // The list scrolls to a field as it gets the focus; the list itself is no stop of its own.
     m_ui->scrpreise->setFocusPolicy(Qt::NoFocus);
 
@@ -114,6 +136,8 @@ frmpreise::frmpreise(Dienste& dienste)
     int zeile = 0;
     QString voriger;
     QList<QWidget*> folge{m_ui->txtpreisindex, m_ui->txtco2faktor};
+    for (QLineEdit* feld : m_satzfelder)
+        folge << feld;
     for (const Preisposten& p : preisposten()) {
         const QString id = kennung(p);
         if (const QString kopf = gruppenkopf(p); kopf != voriger) {
@@ -167,7 +191,8 @@ frmpreise::frmpreise(Dienste& dienste)
     auto* zuruecksetzen = new QPushButton(QStringLiteral("Auf Stand April 2009 zurücksetzen"), this);
     zuruecksetzen->setObjectName(QStringLiteral("cmdzurücksetzen"));
     setHint(zuruecksetzen, QStringLiteral("Setzt alle Felder auf die Preise mit Stand April 2009, die heutigen "
-                                          "LED-Richtpreise, den Preisindex 100 % und den CO₂-Faktor 363 g/kWh. "
+                                          "LED-Richtpreise, den Preisindex 100 %, den CO₂-Faktor 363 g/kWh und die Vorgaben für Zins, "
+                                          "Strompreissteigerung und Förderquote. "
                                           "Gespeichert wird erst mit „Übernehmen“."));
     connect(zuruecksetzen, &QPushButton::clicked, this, [this] { zeigen(Preise{}); });
     auto* abbrechen = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -197,6 +222,8 @@ void frmpreise::zeigen(const Preise& preise)
     // As the figures beside them are written, and read back by the same parser.
     m_ui->txtpreisindex->setText(text(zahltextGruppiert(preise.preisindex)));
     m_ui->txtco2faktor->setText(text(zahltextGruppiert(preise.co2faktor)));
+    for (std::size_t i = 0; i < saetze().size(); ++i)
+        m_satzfelder[static_cast<qsizetype>(i)]->setText(text(satztext(saetze()[i], preise.*saetze()[i].wert)));
     const std::span<const Preisposten> posten = preisposten();
     for (std::size_t i = 0; i < posten.size(); ++i)
         m_preisfelder[static_cast<qsizetype>(i)]->setText(text(zahltextGruppiert(betrag(preise, posten[i]))));
@@ -229,6 +256,23 @@ std::optional<Preise> frmpreise::gelesen()
     if (!faktor)
         return std::nullopt;
     p.co2faktor = *faktor;
+    // A rate may be negative: the rise of the electricity price.
+    for (std::size_t i = 0; i < saetze().size(); ++i) {
+        const Satz& s = saetze()[i];
+        QLineEdit* feld = m_satzfelder[static_cast<qsizetype>(i)];
+        std::optional<float> wert = singleAusText(feld->text().toStdString());
+        if (wert && !s.zulaessig(*wert))
+            wert.reset();
+        if (!wert) {
+            if (eingabeBemaengeln(*this, feld, falscheEingabe,
+                                  QStringLiteral("Bitte geben Sie %1 als Zahl von %2 bis %3 % ein!")
+                                      .arg(text(s.name), text(zahltext(s.kleinster)), text(zahltext(s.groesster))),
+                                  false))
+                feld->selectAll();
+            return std::nullopt;
+        }
+        p.*s.wert = *wert;
+    }
 
     const std::span<const Preisposten> posten = preisposten();
     for (std::size_t i = 0; i < posten.size(); ++i) {

@@ -48,6 +48,7 @@ private:
 
     std::unique_ptr<Ui::frmpreiseInhalt> m_ui;
     QList<QLineEdit*> m_preisfelder; // in the order of preisposten()
+    QList<QLineEdit*> m_satzfelder;  // in the order of saetze()
     QPushButton* m_uebernehmen;
 };
 

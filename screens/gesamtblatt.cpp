@@ -1,8 +1,10 @@
 #include "gesamtblatt.h"
 
 #include "blattinhalt.h"
+#include "diagramm.h"
 #include "klickbar.h"
 #include "wertetabelle.h"
+#include "wirtschaftlichkeit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -37,16 +39,16 @@ Gesamtblatt::Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, A
     setHint(m_links, beschreibung().hintergrundHinweis);
     setHint(m_rechts, beschreibung().hintergrundHinweis);
 
-    auto* bild = new Bild(QStringLiteral("ergebnisblatt"), rahmen().inhalt());
-    bild->setObjectName(QStringLiteral("Image4"));
-    bild->setAccessibleName(QStringLiteral("Straßenleuchten und Kostendiagramm"));
-    bild->setGroesse(QSize(180, 120));
     if (untereinander) {
-        // In the corner the blocks leave free at the top right; as wide as
-        // that corner, it would ask for the height of the wider picture.
-        bild->setMaximumSize(bild->sizeHint());
-        raster->addWidget(bild, 0, 3, Qt::AlignRight | Qt::AlignTop);
+        // In the corner the blocks leave free at the top right, the costs of
+        // both installations year by year and where they meet.
+        auto* diagramm = new Diagramm(sanierungswirtschaft(zustand()).verlauf, rahmen().inhalt());
+        raster->addWidget(diagramm, 0, 2, 1, 2);
     } else {
+        auto* bild = new Bild(QStringLiteral("ergebnisblatt"), rahmen().inhalt());
+        bild->setObjectName(QStringLiteral("Image4"));
+        bild->setAccessibleName(QStringLiteral("Straßenleuchten und Kostendiagramm"));
+        bild->setGroesse(QSize(180, 120));
         raster->addWidget(bild, 1, 0, Qt::AlignLeft | Qt::AlignBottom);
     }
 

@@ -14,14 +14,14 @@ namespace grobrechner {
 //
 // Layout: the construction or renovation values on the left, the operating
 // values on the right, the decorative picture Image4 below on the left; or
-// the construction or renovation values on top with the picture beside them,
-// the operating values below across the whole width.
+// the construction or renovation values on top with the cost chart beside
+// them, the operating values below across the whole width.
 class Gesamtblatt : public Pfadformular {
     Q_OBJECT
 protected:
     enum class Anordnung {
-        nebeneinander,
-        untereinander, // where the two blocks side by side would not fit a small screen's width
+        nebeneinander, // with the decorative picture
+        untereinander, // with the cost chart of a renovation
     };
     Gesamtblatt(const Pfadbildschirm& bildschirm, Umgebung& umgebung, Anordnung anordnung = Anordnung::nebeneinander);
 

@@ -47,18 +47,18 @@ TEST(LedLeuchte, WorkedExampleOnEveryPath)
     //   energy per year      40 · 100 005 / 1000          =   4 000,2 kWh
     //   its cost             4 000,2 · 0,25               =   1 000,05 €
     //   over 25 years        4 000,2 · 25                 = 100 005 kWh, 25 001,25 €
-    //   lamp changes         4100 · 25 / 100 000 = 1,025 → 2 (dimming leaves 100 000 h)
-    //   lamps                2 · 280 · 40                 =  22 400 €
-    //   maintenance          2 · 30 · 1,15 · 40           =   2 760 €
-    //   total                2 760 + 25 001,25 + 22 400   =  50 161,25 €
+    //   lamp changes         4100 · 25 / 100 000 = 1,025 → 1 (the first head came with the luminaire)
+    //   lamps                1 · 280 · 40                 =  11 200 €
+    //   maintenance          1 · 30 · 1,15 · 40           =   1 380 €
+    //   total                1 380 + 25 001,25 + 11 200   =  37 581,25 €
     //   CO₂                  4 000,2 · 363 / 10⁶ = 1,452 t/a; 100 005 · 363 / 10⁶ = 36,30 t
     // At a price index of 185 % the LED head keeps its price of today, the
-    // maintenance rises to 2 · 55,5 · 1,15 · 40 = 5 106 €, the total to 52 507,25 €.
+    // maintenance rises to 1 · 55,5 · 1,15 · 40 = 2 553 €, the total to 38 754,25 €.
     const std::array<std::string, betriebszeilen> heute = {
-        "4.100", "4.000", "1.000", "100.005", "25.001", "22.400", "2.760", "50.161", "1,5", "36,3"};
+        "4.100", "4.000", "1.000", "100.005", "25.001", "11.200", "1.380", "37.581", "1,5", "36,3"};
     std::array<std::string, betriebszeilen> index185 = heute;
-    index185[Wartung25] = "5.106";
-    index185[Gesamt] = "52.507";
+    index185[Wartung25] = "2.553";
+    index185[Gesamt] = "38.754";
     for (Pfad pfad : allePfade) {
         SCOPED_TRACE(static_cast<int>(pfad));
         const Betriebstexte t = ledBetrieb(pfad, Preise{});
@@ -216,6 +216,6 @@ TEST(Preisposten, EveryAmountOnceUnderItsOwnName)
         EXPECT_TRUE(schluessel.insert(posten.schluessel).second) << posten.schluessel;
         EXPECT_TRUE(felder.insert(&betrag(p, posten)).second) << posten.schluessel;
     }
-    // Every float of the struct but the index and the factor is an amount.
-    EXPECT_EQ(felder.size() + 2, sizeof(Preise) / sizeof(float));
+    // Every float of the struct but the index, the factor and the three rates is an amount.
+    EXPECT_EQ(felder.size() + 5, sizeof(Preise) / sizeof(float));
 }

@@ -99,11 +99,21 @@ private slots:
         QFETCH(Pfad, pfad);
         QFETCH(Schritt, schritt);
         const Kalkulation k = beispiel(pfad, schritt);
-        const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k, {}));
+        // A basis with every kind of figure of its own, among them a lamp's price.
+        Berechnungsgrundlage eigene;
+        eigene.preise.preisindex = 185;
+        eigene.preise.co2faktor = 400.5f;
+        eigene.preise.zins = 3.5f;
+        eigene.preise.steigerung = -1;
+        eigene.preise.foerderquote = 25;
+        eigene.preise.sanVerteiler = 8200;
+        eigene.preise.lampenpreise[katalogindex(*lampeMitSchluessel("LED 30 W"))] = 250.5f;
+        const Gelesen g = kalkulationAusJson(kalkulationAlsJson(k, eigene));
         QVERIFY2(g.kalkulation, qPrintable(g.fehler));
         QCOMPARE(g.kalkulation->pfad, pfad);
         QCOMPARE(g.kalkulation->schritt, schritt);
         QVERIFY(g.kalkulation->daten == k.daten);
+        QVERIFY(g.grundlage && g.grundlage->ausDatei && g.grundlage->preise == eigene.preise);
     }
 
     void writesNumbersAsTheUserTypedThem()
@@ -167,6 +177,17 @@ private slots:
             << mitEingabe(L, "abschaltung", true) << "wird die Anlage nachts nie abgeschaltet";
         QTest::newRow("falsche Leuchtenart") << mitEingabe(S, "leuchtenart", "techn")
                                              << "muss „technisch“ oder „dekorativ“ sein";
+        const auto mitGrundlage = [&](const char* schluessel, const QJsonValue& wert) {
+            return geaendert(S, [&](QJsonObject& d, QJsonObject&) {
+                QJsonObject g = d.value(QStringLiteral("grundlage")).toObject();
+                g.insert(QString::fromUtf8(schluessel), wert);
+                d.insert(QStringLiteral("grundlage"), g);
+            });
+        };
+        QTest::newRow("Zins über 20 %") << mitGrundlage("zins", 20.5) << "„zins“ in der Grundlage ist keine zulässige Zahl.";
+        QTest::newRow("Strompreis fällt zu stark") << mitGrundlage("steigerung", -11) << "„steigerung“";
+        QTest::newRow("Förderquote als Text") << mitGrundlage("foerderquote", "25") << "„foerderquote“";
+        QTest::newRow("Preis in der Grundlage unbekannt") << mitGrundlage("kapital", 1) << "„kapital“ gehört nicht in die Grundlage";
         QTest::newRow("Bezeichnung zu lang")
             << mitEingabe(S, "bezeichnung", QString(bezeichnungZeichen + 1, QLatin1Char('x'))) << "länger als 80";
         QTest::newRow("Bezeichnung mit Zeilenumbruch")

@@ -179,7 +179,10 @@ private slots:
 
     // Files the first file format saved, with the sheets the program wrote of
     // them then: they open with the settings of whoever opens them and give
-    // the same sheet, byte for byte.
+    // the same sheet, byte for byte — with the economic figures of today
+    // added as a block of their own. (The municipal road's LED luminaires
+    // came with their first heads all along; that sheet shows the lamp and
+    // maintenance costs they have since they are no longer bought twice.)
     void aFileOfTheFirstFormatGivesTheSheetItAlwaysGave_data()
     {
         QTest::addColumn<QString>("name");
@@ -195,7 +198,12 @@ private slots:
         QVERIFY2(lauf.code == 0, qPrintable(lauf.ausgabe));
         QFile damals(ordner + name + QStringLiteral(".csv")), heute(aus);
         QVERIFY(damals.open(QIODevice::ReadOnly) && heute.open(QIODevice::ReadOnly));
-        QCOMPARE(heute.readAll(), damals.readAll());
+        QByteArray ohneWirtschaft = heute.readAll();
+        const qsizetype anfang = ohneWirtschaft.indexOf("Wirtschaftlichkeit\r\n");
+        const qsizetype ende = ohneWirtschaft.indexOf("\r\n", ohneWirtschaft.indexOf("Kalkulationszins", anfang));
+        QVERIFY(anfang > 0 && ende > anfang);
+        ohneWirtschaft.remove(anfang, ende + 2 - anfang);
+        QCOMPARE(ohneWirtschaft, damals.readAll());
     }
 
     // A file keeps the basis its figures were computed with: settings of

@@ -60,6 +60,7 @@ private slots:
         oeffnen();
         setzen("txtpreisindex", QStringLiteral("185"));
         setzen("txtco2faktor", QStringLiteral("400"));
+        setzen("txtsteigerung", QStringLiteral("-1,5")); // a falling price is a rate too
         setzen("txtlampen_optled2", QStringLiteral("1.250,5"));
         klick("cmdübernehmen");
         QCOMPARE(t->meldungen.titel(), QStringList{});
@@ -72,6 +73,7 @@ private slots:
         oeffnen();
         QCOMPARE(feld("txtpreisindex")->text(), QStringLiteral("185"));
         QCOMPARE(feld("txtco2faktor")->text(), QStringLiteral("400"));
+        QCOMPARE(feld("txtsteigerung")->text(), QStringLiteral("-1,5"));
         QCOMPARE(feld("txtlampen_optled2")->text(), QStringLiteral("1.250,5"));
         QCOMPARE(feld("txterrichtung_leuchtetechn")->text(), QStringLiteral("1.000")); // the index is not in it
         klick("cmdabbrechen");
@@ -118,6 +120,12 @@ private slots:
         QTest::newRow("negative factor") << QByteArray("txtco2faktor") << "-1" << co2;
         QTest::newRow("empty factor") << QByteArray("txtco2faktor") << "" << co2;
         QTest::newRow("factor above 2000") << QByteArray("txtco2faktor") << "2.000,5" << co2;
+        QTest::newRow("interest above 20") << QByteArray("txtzins") << "20,5"
+                                           << "Bitte geben Sie den Kalkulationszins als Zahl von 0 bis 20 % ein!";
+        QTest::newRow("price falling too fast") << QByteArray("txtsteigerung") << "-10,5"
+                                                << "Bitte geben Sie die Strompreissteigerung als Zahl von -10 bis 20 % ein!";
+        QTest::newRow("grant above 100") << QByteArray("txtfoerderquote") << "101"
+                                         << "Bitte geben Sie die Förderquote als Zahl von 0 bis 100 % ein!";
         QTest::newRow("negative price") << QByteArray("txterrichtung_leuchtetechn") << "-5" << leuchte;
         QTest::newRow("price above the bound") << QByteArray("txterrichtung_leuchtetechn") << "1.000.001" << leuchte;
         QTest::newRow("English decimal point") << QByteArray("txtlampen_option1") << "40.5" << lampe;
