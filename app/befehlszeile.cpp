@@ -1,17 +1,17 @@
 #include "echtedienste.h"
 #include "befehlszeile.h"
 
-#include "anwendung.h"
+#include "texte.h"
 #include "berechnung.h"
 #include "csvtext.h"
 #include "preiseinstellungen.h"
 #include "dateischreiben.h"
+#include "ergebnisbericht.h"
 #include "kalkulationsdatei.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLayout>
 
 #include <cstdio>
 #include <cstring>
@@ -40,34 +40,6 @@ int falscherAufruf(const QString& text)
     ausgeben(stderr,
              QStringLiteral("grobrechner: %1\nMit „grobrechner --help“ sehen Sie, was möglich ist.\n").arg(text));
     return 2;
-}
-
-// The message boxes of a run without a window end on stderr; no question is
-// ever answered with yes.
-class Fehlerausgabe final : public Meldungen {
-public:
-    bool information(QWidget*, const QString& titel, const QString& text) override
-    {
-        ausgeben(stderr, einzeilig(titel + QStringLiteral(": ") + text));
-        return true;
-    }
-    bool frage(QWidget*, const QString&, const QString&) override { return false; }
-};
-
-// The sheet as printed, drawn by its screen, which is built hidden and never shown.
-QString pdfSchreiben(const Kalkulation& blatt, const std::optional<Berechnungsgrundlage>& grundlage,
-                     const QString& ausgabe)
-{
-    Fehlerausgabe meldungen;
-    Dienste dienste = echteDienste();
-    dienste.meldungen = &meldungen;
-    dienste.homepageOeffnen = [](const QUrl&) {};
-    Anwendung anwendung(dienste);
-    Pfadformular* schirm = anwendung.folge().aufbauen(blatt, grundlage);
-    // Laid out as on the screen, without ever being shown.
-    schirm->ensurePolished();
-    schirm->layout()->activate();
-    return schirm->pdfSchreiben(ausgabe);
 }
 
 } // namespace
@@ -189,10 +161,12 @@ int stapelAusfuehren(const Auftrag& auftrag)
     // The figures of the file's basis, or of the settings where it brought none.
     const Berechnungsgrundlage grundlage =
         gelesen.grundlage.value_or(Berechnungsgrundlage{preiseinstellungen::lesen()});
-    const QString fehler = auftrag.art == Auftrag::Art::Pdf
-                               ? pdfSchreiben(blatt, gelesen.grundlage, auftrag.ausgabe)
-                               : dateiSchreiben(auftrag.ausgabe, csvText(blattzeilen(berechnen(blatt, grundlage).blatt(
-                                                                     Schritt::Ergebnisblatt))));
+    // Computed without a window; the report needs fonts only.
+    const Ergebnis ergebnis = berechnen(blatt, grundlage);
+    const QString fehler =
+        auftrag.art == Auftrag::Art::Pdf
+            ? ergebnisberichtSchreiben(auftrag.ausgabe, ergebnis.zustand, Schritt::Ergebnisblatt, echteDienste().jetzt())
+            : dateiSchreiben(auftrag.ausgabe, csvText(blattzeilen(ergebnis.blatt(Schritt::Ergebnisblatt))));
     if (fehler.isEmpty())
         return 0;
     ausgeben(stderr, einzeilig(texte::nichtGespeichert.arg(QDir::toNativeSeparators(auftrag.ausgabe), fehler)));

@@ -109,13 +109,19 @@ void Formularausgabe::alsPdfSpeichern(const Pdfbild& bild)
     const QString name = !bild.bezeichnung.isEmpty() ? bild.bezeichnung
                          : titel                     ? titel->text()
                                                      : m_fenster.windowTitle();
+    pdfSpeichern(name, bild.kalkulationsdatei, [&](const QString& datei) { return pdfSchreiben(datei, bild); });
+}
+
+void Formularausgabe::pdfSpeichern(const QString& name, const QString& kalkulationsdatei,
+                                   const std::function<QString(const QString&)>& schreiben)
+{
     const QString datei = m_dienste.dateiwahl->speichern(&m_fenster, QStringLiteral("Als PDF speichern"),
                                                          dateinamenvorschlag(name, QStringLiteral("pdf")),
                                                          QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"));
     if (datei.isEmpty())
         return;
     const QString fehler =
-        gleicheDatei(datei, bild.kalkulationsdatei) ? texte::istKalkulation : pdfSchreiben(datei, bild);
+        gleicheDatei(datei, kalkulationsdatei) ? texte::istKalkulation : schreiben(datei);
     if (!fehler.isEmpty())
         m_dienste.meldungen->information(&m_fenster, texte::nichtGespeichertTitel,
                                          texte::nichtGespeichert.arg(QDir::toNativeSeparators(datei), fehler));

@@ -39,6 +39,11 @@ public:
     // with a footer of the calculation's name, the date and the data basis.
     // A file that cannot be written is reported in a box.
     void alsPdfSpeichern(const Pdfbild& bild);
+    // Asks for a PDF file, offering one named after `name`, and has
+    // `schreiben` write it; one that cannot be written, or that is the
+    // calculation's own file, is reported in a box.
+    void pdfSpeichern(const QString& name, const QString& kalkulationsdatei,
+                      const std::function<QString(const QString& dateiname)>& schreiben);
     // The same into the given file, without asking; empty on success,
     // otherwise what went wrong.
     QString pdfSchreiben(const QString& dateiname, const Pdfbild& bild);

@@ -8,6 +8,7 @@
 #include "dateischreiben.h"
 #include "dienste.h"
 #include "eingabefelder.h"
+#include "ergebnisbericht.h"
 #include "kalkulationsdatei.h"
 #include "knopfreihe.h"
 #include "navigation.h"
@@ -244,15 +245,17 @@ void Pfadformular::speichern()
     gespeichert(datei, fehler);
 }
 
-Pdfbild Pfadformular::pdfbild() const
+void Pfadformular::alsPdfSpeichern()
 {
-    return {m_beschreibung.druckzeile, {m_knoepfe.begin(), m_knoepfe.end()}, QPageLayout::Landscape,
-            m_bezeichnung ? m_bezeichnung->text() : QString(), m_umgebung.datei};
+    // The file is named after the calculation, or else after the screen's title.
+    const QString name = m_bezeichnung && !m_bezeichnung->text().isEmpty() ? m_bezeichnung->text() : m_titel->text();
+    rahmen().ausgabe().pdfSpeichern(name, m_umgebung.datei, [this](const QString& datei) { return pdfSchreiben(datei); });
 }
 
-void Pfadformular::alsPdfSpeichern() { rahmen().ausgabe().alsPdfSpeichern(pdfbild()); }
-
-QString Pfadformular::pdfSchreiben(const QString& datei) { return rahmen().ausgabe().pdfSchreiben(datei, pdfbild()); }
+QString Pfadformular::pdfSchreiben(const QString& datei)
+{
+    return ergebnisberichtSchreiben(datei, zustand(), m_beschreibung.schritt, dienste().jetzt());
+}
 
 void Pfadformular::alsCsvSpeichern()
 {

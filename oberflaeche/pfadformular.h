@@ -60,7 +60,7 @@ public:
     // Checks the inputs as calculating does and, when they pass, saves the
     // calculation up to this screen in a file the user chooses.
     void speichern();
-    // The result screens: this screen as a PDF, as printed.
+    // The result screens: the report of what this screen shows, as a PDF.
     void alsPdfSpeichern();
     QString pdfSchreiben(const QString& dateiname);
     // The sheet: its rows as CSV.
@@ -100,8 +100,6 @@ private:
     // name made of the calculation's name or the screen's title.
     QString dateiname(const QString& titel, const QString& filter, const QString& endung,
                       const QString& bisher = {});
-    // How this screen goes into a PDF: as printed, with the calculation's name.
-    Pdfbild pdfbild() const;
     void gespeichert(const QString& datei, const QString& fehler);
 
     const Pfadbildschirm& m_beschreibung;

@@ -4,6 +4,7 @@
 #include "fensterlage.h"
 #include "hinweiseinstellungen.h"
 #include "knopfreihe.h"
+#include "programm.h"
 #include "ui_frmgrsbl.h"
 
 #include <QPushButton>
@@ -37,8 +38,7 @@ const QStringList allgemein = {
 };
 const QStringList gewaehr = {
     QStringLiteral("Es wird keine Gewähr für die Richtigkeit, Vollständigkeit und Aktualität der Daten übernommen."),
-    QStringLiteral("Alle Ergebnisse dienen lediglich als Anhaltspunkt und müssen vor einer Umsetzung einer "
-                   "detaillierten Planung unterzogen werden."),
+    QString::fromUtf8(anhaltspunkt.data(), static_cast<qsizetype>(anhaltspunkt.size())),
     texte::datenstand,
 };
 

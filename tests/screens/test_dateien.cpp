@@ -1,5 +1,7 @@
 // Saving and opening calculations through the screens, files that cannot be
 // read or written, and the PDF and CSV a screen writes.
+#include "bericht.h"
+#include "preiseinstellungen.h"
 #include "testhilfen.h"
 #include "zahlentext.h"
 
@@ -352,32 +354,16 @@ private slots:
         QCOMPARE(dateibytes(kalkulation), vorher);
     }
 
-    void thePdfHoldsWhatTheScreenShowsAsText_data()
+    // The info screen's PDF is its window, as printed.
+    void theInfoPdfHoldsWhatTheScreenShowsAsText()
     {
-        QTest::addColumn<int>("pfad"); // -1: the info screen
-        QTest::addColumn<int>("ziel");
-        QTest::addColumn<bool>("quer");
-        QTest::newRow("Ergebnisblatt der Sanierung") << int(Pfad::Sanierung) << 5 << true;
-        QTest::newRow("Errichtungskosten der Landesstraße") << int(Pfad::Landesstrasse) << 2 << true;
-        QTest::newRow("INFO") << -1 << 0 << false;
-    }
-    void thePdfHoldsWhatTheScreenShowsAsText()
-    {
-        QFETCH(int, pfad);
-        QFETCH(int, ziel);
-        QFETCH(bool, quer);
-        QWidget* fenster = nullptr;
-        if (pfad < 0) {
-            klicken(finde(a->hauptmenue(), "lblinfo"));
-            fenster = QApplication::activeModalWidget();
-        } else {
-            fenster = ausfuellen(static_cast<Pfad>(pfad), ziel);
-        }
+        klicken(finde(a->hauptmenue(), "lblinfo"));
+        QWidget* fenster = QApplication::activeModalWidget();
         QVERIFY(fenster);
-        klicke(fenster, "cmdpdf", datei("blatt.pdf"));
+        klicke(fenster, "cmdpdf", datei("info.pdf"));
         QCOMPARE(t->meldungen.titel(), QStringList());
 
-        const QString text = verdichtet(programmausgabe(QStringLiteral("pdftotext"), {"-raw", datei("blatt.pdf"), "-"}));
+        const QString text = verdichtet(programmausgabe(QStringLiteral("pdftotext"), {"-raw", datei("info.pdf"), "-"}));
         QStringList fehlend;
         for (QLabel* l : fenster->findChildren<QLabel*>())
             if (l->isVisibleTo(fenster) && !l->text().isEmpty() && !text.contains(verdichtet(l->text())))
@@ -385,14 +371,134 @@ private slots:
         QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join('\n')));
         for (const QString& zeile : {QStringLiteral("Stand: April 2009"), QStringLiteral("Erstellt am 7. Dezember 2026")})
             QVERIFY2(text.contains(verdichtet(zeile)), qPrintable(zeile));
-        QCOMPARE(text.contains(verdichtet(name)), pfad >= 0);
-
         // Only text and lines: the list of pictures has its two heading lines and nothing else.
-        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", datei("blatt.pdf")}).count('\n'), 2);
-        const QRegularExpressionMatch seite = QRegularExpression(QStringLiteral("Page size: +([\\d.]+) x ([\\d.]+) pts \\(A4\\)"))
-                                                  .match(programmausgabe(QStringLiteral("pdfinfo"), {datei("blatt.pdf")}));
-        QVERIFY(seite.hasMatch());
-        QCOMPARE(seite.captured(1).toDouble() > seite.captured(2).toDouble(), quer);
+        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", datei("info.pdf")}).count('\n'), 2);
+    }
+
+    // The report of a result screen or sheet, written with the settings' own
+    // prices where `eigenePreise` says so.
+    void theReportHoldsWhatTheScreenShows_data()
+    {
+        QTest::addColumn<Pfad>("pfad");
+        QTest::addColumn<int>("ziel");
+        QTest::addColumn<bool>("eigenePreise");
+        QTest::addColumn<QString>("verborgen"); // a hidden row's caption, which no report shows
+        QTest::newRow("Ergebnisblatt der Landesstraße")
+            << Pfad::Landesstrasse << 5 << false << QStringLiteral("Anlage wird nachts abgeschalten");
+        QTest::newRow("Ergebnisblatt der Gemeindestraße") << Pfad::Gemeindestrasse << 5 << false << QString();
+        QTest::newRow("Ergebnisblatt der Sanierung, eigene Preise") << Pfad::Sanierung << 5 << true << QString();
+        QTest::newRow("Errichtungskosten der Landesstraße") << Pfad::Landesstrasse << 2 << false << QString();
+        QTest::newRow("Betriebskosten der Landesstraße")
+            << Pfad::Landesstrasse << 4 << false << QStringLiteral("Anlage wird nachts abgeschalten");
+        QTest::newRow("Betriebskosten der Sanierung, eigene Preise") << Pfad::Sanierung << 4 << true << QString();
+    }
+    void theReportHoldsWhatTheScreenShows()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(int, ziel);
+        QFETCH(bool, eigenePreise);
+        QFETCH(QString, verborgen);
+        Preise preise;
+        preise.preisindex = eigenePreise ? 185 : preise.preisindex;
+        QCOMPARE(preiseinstellungen::schreiben(preise), QString());
+        const auto zurueck = qScopeGuard([] { preiseinstellungen::schreiben(Preise{}); });
+        Pfadformular* fenster = ausfuellen(pfad, ziel);
+        klicke(fenster, "cmdpdf", datei("bericht.pdf"));
+        QCOMPARE(t->meldungen.titel(), QStringList());
+        const QString text = verdichtet(programmausgabe(QStringLiteral("pdftotext"), {"-raw", datei("bericht.pdf"), "-"}));
+
+        // Every label the screen shows but its clock, INFO and maker's mark:
+        // title, name, sections, captions, figures, units and data basis.
+        QStringList fehlend;
+        for (QLabel* l : fenster->findChildren<QLabel*>()) {
+            const QString objekt = l->objectName();
+            if (l->isVisibleTo(fenster) && !l->text().isEmpty() && objekt != QLatin1String("lbluhr")
+                && objekt != QLatin1String("lblinfo") && objekt != pfadbildschirm(pfad, ziel).eigentumLabel
+                && !text.contains(verdichtet(l->text())))
+                fehlend << objekt + QStringLiteral(": ") + l->text();
+        }
+        QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join('\n')));
+        QVERIFY(text.contains(verdichtet(name)));
+        QVERIFY(text.contains(verdichtet(QStringLiteral("Erstellt am 7. Dezember 2026"))));
+        // Own prices are never passed off as those of April 2009.
+        QCOMPARE(text.contains(verdichtet(QStringLiteral("Preisindex 185 %"))), eigenePreise);
+        QVERIFY(!text.contains(verdichtet(QStringLiteral("Stand: April 2009"))));
+        if (!verborgen.isEmpty())
+            QVERIFY2(!text.contains(verdichtet(verborgen)), qPrintable(verborgen));
+        if (auto* diagramm = finde(fenster, "diagramm"))
+            QVERIFY(text.contains(verdichtet(diagramm->accessibleDescription())));
+
+        const int seiten = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
+                               .match(programmausgabe(QStringLiteral("pdfinfo"), {datei("bericht.pdf")}))
+                               .captured(1)
+                               .toInt();
+        QVERIFY(seiten >= 1);
+        for (int seite : {1, seiten})
+            QVERIFY2(text.contains(QStringLiteral("Seite%1von%2").arg(seite).arg(seiten)), qPrintable(text));
+    }
+
+    // Fit to be filed: A4 upright, PDF/A-1b whose information and XMP say the
+    // same, fonts embedded, no picture as pixels, no text below 9 pt.
+    void theReportIsAnArchivableDocument_data() { theReportHoldsWhatTheScreenShows_data(); }
+    void theReportIsAnArchivableDocument()
+    {
+        QFETCH(Pfad, pfad);
+        QFETCH(int, ziel);
+        Pfadformular* fenster = ausfuellen(pfad, ziel);
+        const QString pdf = datei("archiv.pdf");
+        klicke(fenster, "cmdpdf", pdf);
+        QCOMPARE(t->meldungen.titel(), QStringList());
+
+        const QString info = programmausgabe(QStringLiteral("pdfinfo"), {"-isodates", pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: +595 x 842 pts \\(A4\\)"))), qPrintable(info));
+        const auto eintrag = [&](const char* schluessel) {
+            return QRegularExpression(QStringLiteral("^%1: +(.*)$").arg(QLatin1String(schluessel)),
+                                      QRegularExpression::MultilineOption)
+                .match(info)
+                .captured(1);
+        };
+        QCOMPARE(eintrag("Author"), QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
+        QVERIFY(eintrag("Title").contains(name) && eintrag("Title").contains(fenster->titel()->text()));
+        QVERIFY(eintrag("Subject").contains(finde<QLabel>(fenster, "lbldatenbasis")->text()));
+        QCOMPARE(eintrag("CreationDate"), t->zeit.toUTC().toString(Qt::ISODate));
+        const QString xmp = programmausgabe(QStringLiteral("pdfinfo"), {"-meta", pdf});
+        for (const QString& teil : {QStringLiteral("<pdfaid:part>1</pdfaid:part>"),
+                                    QStringLiteral("<pdfaid:conformance>B</pdfaid:conformance>"),
+                                    QStringLiteral(">%1<").arg(eintrag("Title").toHtmlEscaped()),
+                                    QStringLiteral(">%1<").arg(eintrag("Author").toHtmlEscaped()),
+                                    QStringLiteral(">%1<").arg(eintrag("Subject").toHtmlEscaped()),
+                                    QStringLiteral(">%1<").arg(eintrag("Creator").toHtmlEscaped()),
+                                    QStringLiteral(">%1<").arg(eintrag("Producer").toHtmlEscaped()),
+                                    QStringLiteral(">%1<").arg(eintrag("CreationDate"))})
+            QVERIFY2(xmp.contains(teil), qPrintable(teil + QStringLiteral(" fehlt in\n") + xmp));
+
+        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", pdf}).count('\n'), 2);
+        // Each font's row ends "emb sub uni object generation"; the two head lines first.
+        const QStringList schriften = programmausgabe(QStringLiteral("pdffonts"), {pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!schriften.isEmpty());
+        for (const QString& schrift : schriften) {
+            const QStringList spalten = schrift.split(' ', Qt::SkipEmptyParts);
+            QVERIFY2(spalten.size() > 5 && spalten[spalten.size() - 5] == QLatin1String("yes"), qPrintable(schrift));
+        }
+
+        // A word is as high as its font's ascent and descent: at 9 pt, 9 times
+        // what the report's font has per point.
+        QFont neun(berichtsstil::schriftart);
+        neun.setPixelSize(900);
+        const QFontMetricsF masse(neun);
+        const double mindestens = (masse.ascent() + masse.descent()) / 100 * 0.995;
+        const QString woerter = programmausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+        QStringList zuKlein;
+        auto wort = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\">([^<]*)<"))
+                        .globalMatch(woerter);
+        int gezaehlt = 0;
+        for (; wort.hasNext(); ++gezaehlt) {
+            const QRegularExpressionMatch w = wort.next();
+            if (w.captured(2).toDouble() - w.captured(1).toDouble() < mindestens)
+                zuKlein << w.captured(3);
+        }
+        QVERIFY(gezaehlt > 50);
+        QVERIFY2(zuKlein.isEmpty(), qPrintable(zuKlein.join(' ')));
     }
 
     void theCsvHoldsTheRowsOfTheSheet_data()
