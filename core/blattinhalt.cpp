@@ -368,6 +368,11 @@ Blatttabelle anlagenvergleich(const Betriebstexte& t, const Vergleichsnamen& n)
     return v;
 }
 
+// The renovated installation's units are named alike on both screens that compare.
+const Zahlnamen saniertNamen{{},
+                             {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
+                              "Labelco2jahreinheit", "Labelco225einheit"}};
+
 Blatttabelle betriebsvergleich(const Pfadzustand& z)
 {
     // The existing installation carries the row captions.
@@ -378,9 +383,7 @@ Blatttabelle betriebsvergleich(const Pfadzustand& z)
          {"Label15", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36",
           "Labelco2jahreinheitb", "Labelco225einheitb"},
          "b"},
-        {{},
-         {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
-          "Labelco2jahreinheit", "Labelco225einheit"}},
+        saniertNamen,
         true,
     };
     return anlagenvergleich(betriebstexte(z), namen);
@@ -476,9 +479,7 @@ std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
          {"Label21", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36",
           "Labelco2jahreinheitb", "Labelco225einheitb"},
          "b"},
-        {{},
-         {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
-          "Labelco2jahreinheit", "Labelco225einheit"}},
+        saniertNamen,
         false,
     };
     return {links, anlagenvergleich(texte.betrieb, namen)};
