@@ -15,6 +15,9 @@ for datei in usr/bin/grobrechner usr/share/applications/$id.desktop usr/share/me
              usr/share/icons/hicolor/scalable/apps/$id.svg usr/share/mime/packages/$id.xml; do
     [ -e "$tmp/wurzel/$datei" ] || { echo "fehlt im Paket: $datei"; exit 1; }
 done
+# Printing loads its module from a folder of the program's own.
+[ -n "$(find "$tmp/wurzel/usr/lib" -path '*/grobrechner/libgrobrechner_drucken.so')" ] \
+    || { echo "fehlt im Paket: das Druckmodul libgrobrechner_drucken.so"; exit 1; }
 desktop-file-validate "$tmp/wurzel/usr/share/applications/$id.desktop"
 # The MIME type: shared-mime-info reads the file and gives calculation files their type.
 update-mime-database "$tmp/wurzel/usr/share/mime"
