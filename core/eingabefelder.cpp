@@ -186,6 +186,37 @@ bool abstandPasst(float lpabstand, float lphoehe)
     return zeile && lpabstand <= zeile->maximum;
 }
 
+bool ohneVorgabe(Eingabefeld feld)
+{
+    switch (feld) {
+    case F::strlaenge:
+    case F::lphoehe:
+    case F::lpabstand:
+    case F::anzahllp:
+    case F::grabungsl:
+    case F::strompreis:
+    case F::wattageb:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool eingabeZaehlt(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
+{
+    const auto hat = [&](Schritt s) {
+        const std::span<const F> felder = eingabefelder(pfad, s);
+        return std::find(felder.begin(), felder.end(), feld) != felder.end();
+    };
+    if (!hat(Schritt::Eingabe) && !hat(Schritt::Betriebseingabe))
+        return false;
+    if (feld == F::abschaltdauer)
+        return d.schaltung.abschaltung;
+    if (feld == F::abschaltdauerb)
+        return d.schaltungb.abschaltung;
+    return true;
+}
+
 std::string zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
 {
     switch (feld) {
