@@ -25,15 +25,6 @@ bool leer(const QStringList& zellen)
     return std::all_of(zellen.begin(), zellen.end(), [](const QString& z) { return z.isEmpty(); });
 }
 
-// A column as the spreadsheet heads it: A … Z, AA, AB …
-QString spalte(qsizetype index)
-{
-    QString name;
-    for (qsizetype n = index + 1; n > 0; n = (n - 1) / 26)
-        name.prepend(QChar(static_cast<char16_t>(u'A' + (n - 1) % 26)));
-    return name;
-}
-
 // Reads the records of a text one after the other, from pos on.
 struct Leser {
     QStringView text;
@@ -163,14 +154,14 @@ QString kopfPruefen(const QStringList& kopf, int zeile)
             return QStringLiteral("Zeile %1: Die Spalte %2 hat keine Überschrift; jede Spalte der Liste braucht einen "
                                   "Namen.")
                 .arg(zeile)
-                .arg(spalte(i));
+                .arg(spaltenbuchstaben(i));
         const QString schluessel = kopf[i].toCaseFolded();
         if (const auto frueher = gesehen.constFind(schluessel); frueher != gesehen.constEnd()) {
             // Told apart only by capitals, the two would look like different names.
             const QString wie = kopf[*frueher] == kopf[i] ? QString() : QStringLiteral(" als „%1“").arg(kopf[*frueher]);
             return QStringLiteral("Zeile %1: Die Überschrift „%2“ der Spalte %3 steht schon%4 über Spalte %5; jeder "
                                   "Spaltenname darf nur einmal vorkommen, gleich wie groß oder klein geschrieben.")
-                .arg(QString::number(zeile), kopf[i], spalte(i), wie, spalte(*frueher));
+                .arg(QString::number(zeile), kopf[i], spaltenbuchstaben(i), wie, spaltenbuchstaben(*frueher));
         }
         gesehen.insert(schluessel, i);
     }
@@ -191,7 +182,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
     const auto offen = [&](int zeile) {
         g.fehler = QStringLiteral("Zeile %1, Spalte %2: Das Anführungszeichen am Anfang der Zelle wird bis zum Ende "
                                   "der Liste nicht geschlossen.")
-                       .arg(QString::number(zeile), spalte(leser.offeneSpalte));
+                       .arg(QString::number(zeile), spaltenbuchstaben(leser.offeneSpalte));
         return g;
     };
 
@@ -290,6 +281,14 @@ QString gemischt(QStringView alsUtf8)
 CsvGelesen fehler(const QString& text) { return {std::nullopt, text}; }
 
 } // namespace
+
+QString spaltenbuchstaben(qsizetype index)
+{
+    QString name;
+    for (qsizetype n = index + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(static_cast<char16_t>(u'A' + (n - 1) % 26)));
+    return name;
+}
 
 CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen)
 {

@@ -64,4 +64,7 @@ struct CsvGelesen {
 // A file of more than hoechsteZeilen records after the header is refused.
 CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen = 100000);
 
+// A column as the spreadsheet heads it, from 0: A … Z, AA, AB …
+QString spaltenbuchstaben(qsizetype index);
+
 } // namespace grobrechner

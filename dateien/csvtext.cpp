@@ -6,10 +6,10 @@ namespace grobrechner {
 
 namespace {
 
-QString zelle(const QString& text)
+QString zelle(const QString& text, bool wieGelesen)
 {
     if (const auto zahl = ohneGruppen(text.toStdString()))
-        return QString::fromStdString(*zahl);
+        return wieGelesen ? text : QString::fromStdString(*zahl);
     // A figure with its percent sign ("-37 %") is a number to a spreadsheet too.
     if (text.endsWith(QLatin1String(" %")) && ohneGruppen(text.chopped(2).toStdString()))
         return text;
@@ -39,14 +39,16 @@ QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen)
     return csvText(texte);
 }
 
-QByteArray csvText(const QList<QStringList>& zeilen)
+QByteArray csvText(const QList<QStringList>& zeilen) { return csvText(zeilen, 0); }
+
+QByteArray csvText(const QList<QStringList>& zeilen, qsizetype wieGelesen)
 {
     QString text;
     for (QStringList zeile : zeilen) {
         while (!zeile.isEmpty() && zeile.back().isEmpty())
             zeile.removeLast();
-        for (QString& z : zeile)
-            z = zelle(z);
+        for (qsizetype i = 0; i < zeile.size(); ++i)
+            zeile[i] = zelle(zeile[i], i < wieGelesen);
         text += zeile.join(QLatin1Char(';')) + QLatin1String("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

@@ -19,5 +19,9 @@ namespace grobrechner {
 QByteArray csvText(const QList<QStringList>& zeilen);
 // The same from the core's rows (UTF-8 texts).
 QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen);
+// The same, but the first `wieGelesen` cells of every row are written as they
+// were read from another file: a number keeps its groups ("1.250" stays as the
+// planner typed it); quotes and the apostrophe before a formula still apply.
+QByteArray csvText(const QList<QStringList>& zeilen, qsizetype wieGelesen);
 
 } // namespace grobrechner
