@@ -47,6 +47,16 @@ std::string plural(int n, const char* eins, const char* mehrere)
 
 } // namespace
 
+Listensumme& Listensumme::operator+=(const Listensumme& teil)
+{
+    for (double Listensumme::*betrag : {&S::investition, &S::betriebJahrVorher, &S::betriebJahrNachher,
+                                        &S::ersparnis25, &S::co2JahrVorher, &S::co2JahrNachher})
+        this->*betrag += teil.*betrag;
+    berechnet += teil.berechnet;
+    nichtBerechnet += teil.nichtBerechnet;
+    return *this;
+}
+
 std::span<const Ergebnisspalte> ergebnisspalten() { return spalten; }
 
 std::vector<std::string> ergebniszellen(const Blattinhalt& blatt)

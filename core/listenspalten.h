@@ -28,6 +28,7 @@ struct Listensumme {
     int berechnet = 0;             // streets computed
     int nichtBerechnet = 0;        // lines refused
 
+    Listensumme& operator+=(const Listensumme& teil);
     bool operator==(const Listensumme&) const = default;
 };
 

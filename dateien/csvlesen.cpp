@@ -174,7 +174,7 @@ struct Gelesen {
     QString fehler;
 };
 
-Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
+Gelesen tabelleLesen(QStringView text, int hoechsteZeilen, const Zeilenempfang& jeZeile = {})
 {
     Gelesen g;
     Csvtabelle& t = g.tabelle;
@@ -214,6 +214,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
     if (!g.fehler.isEmpty())
         return g;
     leser.breite = t.kopf.size();
+    int gelesen = 0;
 
     while (!leser.amEnde()) {
         ++zeile;
@@ -222,7 +223,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
             return offen(zeile);
         if (leer(*datensatz))
             continue;
-        if (t.zeilen.size() >= static_cast<std::size_t>(std::max(hoechsteZeilen, 0))) {
+        if (gelesen >= std::max(hoechsteZeilen, 0)) {
             g.fehler = QStringLiteral("Die Liste hat mehr als %1 Zeilen nach der Kopfzeile; so viele liest der "
                                       "Grobrechner nicht auf einmal. Bitte die Liste aufteilen.")
                            .arg(QLocale(QLocale::German, QLocale::Germany).toString(hoechsteZeilen));
@@ -230,7 +231,11 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
         }
         if (datensatz->size() < t.kopf.size())
             datensatz->resize(t.kopf.size());
-        t.zeilen.push_back({zeile, std::move(*datensatz)});
+        ++gelesen;
+        if (jeZeile)
+            jeZeile(t.kopf, {zeile, std::move(*datensatz)});
+        else
+            t.zeilen.push_back({zeile, std::move(*datensatz)});
     }
     return g;
 }
@@ -290,7 +295,9 @@ QString spaltenbuchstaben(qsizetype index)
     return name;
 }
 
-CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen)
+CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen) { return csvLesen(inhalt, hoechsteZeilen, {}); }
+
+CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen, const Zeilenempfang& jeZeile)
 {
     // A workbook (.xlsx, .ods, .xls) or Excel's "Unicode-Text" (UTF-16) has
     // zero bytes; no text of a CSV file has.
@@ -317,7 +324,7 @@ CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen)
         text = windows1252.decode(inhalt);
     }
 
-    Gelesen g = tabelleLesen(text, hoechsteZeilen);
+    Gelesen g = tabelleLesen(text, hoechsteZeilen, jeZeile);
     if (!g.fehler.isEmpty())
         return fehler(g.fehler);
     g.tabelle.utf8 = istUtf8;

@@ -2,12 +2,28 @@
 
 #include "zahlentext.h"
 
+#include <algorithm>
+
 namespace grobrechner {
 
 namespace {
 
+// A cell without a group separator, blanks around it, a sign or formula
+// character in front, or anything that needs quotes stays as it is, number or not.
+bool schlicht(const QString& text)
+{
+    if (text.isEmpty() || QStringLiteral("=+-@").contains(text.front()) || text.front().isSpace()
+        || text.back().isSpace())
+        return false;
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'.' || c == u';' || c == u'"' || c == u'\n' || c == u'\r';
+    });
+}
+
 QString zelle(const QString& text, bool wieGelesen)
 {
+    if (schlicht(text))
+        return text;
     if (const auto zahl = ohneGruppen(text.toStdString()))
         return wieGelesen ? text : QString::fromStdString(*zahl);
     // A figure with its percent sign ("-37 %") is a number to a spreadsheet too.
@@ -39,19 +55,30 @@ QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen)
     return csvText(texte);
 }
 
-QByteArray csvText(const QList<QStringList>& zeilen) { return csvText(zeilen, 0); }
-
-QByteArray csvText(const QList<QStringList>& zeilen, qsizetype wieGelesen)
+QByteArray csvText(const QList<QStringList>& zeilen)
 {
-    QString text;
-    for (QStringList zeile : zeilen) {
-        while (!zeile.isEmpty() && zeile.back().isEmpty())
-            zeile.removeLast();
-        for (qsizetype i = 0; i < zeile.size(); ++i)
-            zeile[i] = zelle(zeile[i], i < wieGelesen);
-        text += zeile.join(QLatin1Char(';')) + QLatin1String("\r\n");
+    Csvtext text;
+    for (const QStringList& zeile : zeilen)
+        text.zeile(zeile);
+    return text.utf8();
+}
+
+Csvtext::Csvtext(qsizetype wieGelesen)
+    : m_text("\xEF\xBB\xBF")
+    , m_wieGelesen(wieGelesen)
+{
+}
+
+void Csvtext::zeile(QStringList zellen)
+{
+    while (!zellen.isEmpty() && zellen.back().isEmpty())
+        zellen.removeLast();
+    for (qsizetype i = 0; i < zellen.size(); ++i) {
+        if (i > 0)
+            m_text += ';';
+        m_text += zelle(zellen[i], i < m_wieGelesen).toUtf8();
     }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    m_text += "\r\n";
 }
 
 } // namespace grobrechner

@@ -10,10 +10,13 @@
 #include "zahlentext.h"
 
 #include <QHash>
+#include <QIODevice>
 #include <QLocale>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
+#include <thread>
 #include <utility>
 
 namespace grobrechner {
@@ -24,7 +27,7 @@ using F = Eingabefeld;
 
 const QString pfadName = QStringLiteral("Pfad");
 const QString statusName = QStringLiteral("Status");
-constexpr QChar zellenende = QChar(u'\0');
+constexpr char zellenende = '\0';
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -306,7 +309,17 @@ int spalteNamens(const QStringList& kopf, const QString& name)
     return -1;
 }
 
-QStringView segment(const QString& zellen, qsizetype index)
+// Every cell of a line's text, inputs then results, split once.
+std::vector<QStringView> zellenIn(const QString& text)
+{
+    std::vector<QStringView> zellen;
+    qsizetype anfang = 0;
+    for (qsizetype ende; (ende = text.indexOf(QChar(zellenende), anfang)) >= 0; anfang = ende + 1)
+        zellen.push_back(QStringView(text).sliced(anfang, ende - anfang));
+    return zellen;
+}
+
+QString segment(const QByteArray& zellen, qsizetype index)
 {
     qsizetype anfang = 0;
     for (qsizetype i = 0; i < index; ++i) {
@@ -316,7 +329,7 @@ QStringView segment(const QString& zellen, qsizetype index)
         anfang = ende + 1;
     }
     const qsizetype ende = zellen.indexOf(zellenende, anfang);
-    return ende < 0 ? QStringView() : QStringView(zellen).sliced(anfang, ende - anfang);
+    return ende < 0 ? QString() : QString::fromUtf8(zellen.constData() + anfang, ende - anfang);
 }
 
 ListeGelesen abgelehnt(const QString& fehler) { return {std::nullopt, fehler}; }
@@ -324,16 +337,16 @@ ListeGelesen abgelehnt(const QString& fehler) { return {std::nullopt, fehler}; }
 // The columns that the header lacks, as one message: "Bezeichnung" and
 // "Pfad", and those the paths of the list need, each with the first line that
 // needs it. Empty when none lacks.
-QString fehlendeSpalten(const Csvtabelle& t, const Spaltenplan& plan)
+QString fehlendeSpalten(const Strassenliste& liste, const Spaltenplan& plan)
 {
     QStringList fehlen;
     for (const QString& name : {beschriftung(F::bezeichnung), pfadName})
-        if (spalteNamens(t.kopf, name) < 0)
+        if (spalteNamens(liste.kopf, name) < 0)
             fehlen << QStringLiteral("„%1“").arg(name);
     if (plan.pfad >= 0) {
         std::map<Pfad, int> pfade; // the first line of each
-        for (const Csvzeile& z : t.zeilen)
-            if (const auto pfad = pfadwoerter.wert(z.zellen.value(plan.pfad)))
+        for (const Listenzeile& z : liste.zeilen)
+            if (const auto pfad = pfadwoerter.wert(segment(z.zellen, plan.pfad)))
                 pfade.emplace(*pfad, z.zeile);
         std::map<Eingabefeld, int> felder;
         for (const auto& [pfad, zeile] : pfade)
@@ -353,116 +366,154 @@ QString fehlendeSpalten(const Csvtabelle& t, const Spaltenplan& plan)
         .arg(fehlen.join(QStringLiteral(", ")), letzte);
 }
 
+// What a line adds to the list beside its cells: its part of the totals and
+// its place in the first order (a group and, for a renovation that pays back,
+// its payback).
+struct Berechnete {
+    Listensumme summe;
+    std::pair<int, double> rang;
+};
+
+// One line checked and computed: its input cells, as the list keeps them,
+// get the result cells behind them, or the line its reason.
+struct Zeilenrechner {
+    const Spaltenplan& plan;
+    const Berechnungsgrundlage& grundlage;
+
+    // `ueberzaehlig`: the column of the first cell beyond the header with
+    // something in it (a spreadsheet writes empty ones there), or -1.
+    Berechnete operator()(Listenzeile& z, qsizetype ueberzaehlig) const
+    {
+        const QString text = QString::fromUtf8(z.zellen);
+        Befund b = pruefen(plan, zellenIn(text));
+        if (b.kalkulation && ueberzaehlig >= 0) {
+            b.kalkulation.reset();
+            b.spalte = QStringLiteral("Spalte %1").arg(spaltenbuchstaben(ueberzaehlig));
+            b.grund = QStringLiteral("steht in keiner Spalte der Kopfzeile");
+        }
+        z.pfad = b.pfad;
+        Berechnete e;
+        if (!b.kalkulation) {
+            z.fehler = QStringLiteral("Zeile %1, %2: %3").arg(QString::number(z.zeile), b.spalte, b.grund);
+            e.summe.nichtBerechnet = 1;
+            e.rang = {3, 0};
+            return e;
+        }
+        const Blattinhalt blatt = berechnen(*b.kalkulation, grundlage).blatt(Schritt::Ergebnisblatt);
+        const std::vector<std::string> ergebnisse = ergebniszellen(blatt);
+        for (const std::string& zelle : ergebnisse)
+            z.zellen.append(zelle.data(), static_cast<qsizetype>(zelle.size())).append(zellenende);
+        z.zellen.squeeze();
+        addieren(e.summe, ergebnisse);
+        e.summe.berechnet = 1;
+        const std::optional<double> amo = amortisationInnerhalb(blatt);
+        e.rang = {*b.pfad != Pfad::Sanierung ? 2 : amo ? 0 : 1, amo.value_or(0)};
+        return e;
+    }
+};
+
 } // namespace
 
-QStringView Strassenliste::eingabe(const Listenzeile& zeile, qsizetype spalte) const
+QString Strassenliste::eingabe(const Listenzeile& zeile, qsizetype spalte) const
 {
-    return spalte < 0 || spalte >= kopf.size() ? QStringView() : segment(zeile.zellen, spalte);
+    return spalte < 0 || spalte >= kopf.size() ? QString() : segment(zeile.zellen, spalte);
 }
 
-QStringView Strassenliste::ergebnis(const Listenzeile& zeile, qsizetype spalte) const
+QString Strassenliste::ergebnis(const Listenzeile& zeile, qsizetype spalte) const
 {
-    return spalte < 0 || !zeile.berechnet() ? QStringView() : segment(zeile.zellen, kopf.size() + spalte);
+    return spalte < 0 || !zeile.berechnet() ? QString() : segment(zeile.zellen, kopf.size() + spalte);
 }
 
 ListeGelesen strassenlisteAusCsv(QByteArray inhalt, const Berechnungsgrundlage& grundlage,
                                  const Fortschritt& fortschritt)
 {
-    CsvGelesen csv = csvLesen(inhalt, hoechsteListenzeilen);
-    inhalt = QByteArray(); // the table holds it all now
-    if (!csv.tabelle)
-        return abgelehnt(csv.fehler);
-    Csvtabelle& t = *csv.tabelle;
-
-    // The columns kept: all but those of an earlier run's results.
+    // Each line is kept as one string the moment it is read: a long list
+    // never stands in memory as a table of single cells. The columns of an
+    // earlier run's results are left out.
     Strassenliste liste;
     liste.grundlage = grundlage;
     std::vector<int> behalten;
-    for (qsizetype i = 0; i < t.kopf.size(); ++i)
-        if (!istErgebnisspalte(t.kopf[i])) {
-            behalten.push_back(static_cast<int>(i));
-            liste.kopf << t.kopf[i];
-        }
+    std::vector<int> ueberzaehlig; // per line, see Zeilenrechner
+    const auto jeZeile = [&](const QStringList& kopf, Csvzeile&& roh) {
+        if (liste.zeilen.empty())
+            for (qsizetype i = 0; i < kopf.size(); ++i)
+                if (!istErgebnisspalte(kopf[i]))
+                    behalten.push_back(static_cast<int>(i));
+        Listenzeile z;
+        z.zeile = roh.zeile;
+        for (int s : behalten)
+            z.zellen.append(roh.zellen[s].toUtf8()).append(zellenende);
+        z.zellen.squeeze();
+        liste.zeilen.push_back(std::move(z));
+        int rechts = -1;
+        for (qsizetype s = kopf.size(); s < roh.zellen.size() && rechts < 0; ++s)
+            if (!roh.zellen[s].trimmed().isEmpty())
+                rechts = static_cast<int>(s);
+        ueberzaehlig.push_back(rechts);
+    };
+    const CsvGelesen csv = csvLesen(inhalt, hoechsteListenzeilen, jeZeile);
+    inhalt = QByteArray();
+    if (!csv.tabelle)
+        return abgelehnt(csv.fehler);
+    const QStringList& kopf = csv.tabelle->kopf;
+    for (qsizetype i = 0; i < kopf.size(); ++i)
+        if (!istErgebnisspalte(kopf[i]))
+            liste.kopf << kopf[i];
     liste.pfadspalte = spalteNamens(liste.kopf, pfadName);
     for (Eingabefeld feld : alleEingabefelder())
         liste.eingabespalten.push_back(spalteNamens(liste.kopf, beschriftung(feld)));
     const Spaltenplan plan{liste.pfadspalte, liste.eingabespalten};
-
-    // The plan in the columns of the file, to find the paths before the cells are taken apart.
-    Spaltenplan imKopf = plan;
-    const auto imKopfVon = [&](int i) { return i < 0 ? -1 : behalten[static_cast<std::size_t>(i)]; };
-    imKopf.pfad = imKopfVon(plan.pfad);
-    for (int& s : imKopf.felder)
-        s = imKopfVon(s);
-    if (const QString fehlen = fehlendeSpalten(t, imKopf); !fehlen.isEmpty())
+    if (const QString fehlen = fehlendeSpalten(liste, plan); !fehlen.isEmpty())
         return abgelehnt(fehlen);
-    if (t.zeilen.empty())
+    if (liste.zeilen.empty())
         return abgelehnt(QStringLiteral("Die Liste enthält nur die Kopfzeile und keine Straße."));
 
-    const int gesamt = static_cast<int>(t.zeilen.size());
-    liste.zeilen.reserve(t.zeilen.size());
-    // For the first order: a group and, for a renovation that pays back, its payback.
-    std::vector<std::pair<int, double>> rang;
-    rang.reserve(t.zeilen.size());
-    std::vector<QStringView> zellen(behalten.size());
-    for (int i = 0; i < gesamt; ++i) {
-        if (fortschritt && i % 128 == 0 && !fortschritt(i, gesamt))
-            return {};
-        Csvzeile& roh = t.zeilen[static_cast<std::size_t>(i)];
-        for (std::size_t s = 0; s < behalten.size(); ++s)
-            zellen[s] = roh.zellen[behalten[s]];
-        Befund b = pruefen(plan, zellen);
-        // A cell beyond the header belongs to no column; a spreadsheet writes empty ones there.
-        if (b.kalkulation)
-            for (qsizetype s = t.kopf.size(); s < roh.zellen.size(); ++s)
-                if (!roh.zellen[s].trimmed().isEmpty()) {
-                    b.kalkulation.reset();
-                    b.spalte = QStringLiteral("Spalte %1").arg(spaltenbuchstaben(s));
-                    b.grund = QStringLiteral("steht in keiner Spalte der Kopfzeile");
-                    break;
-                }
-
-        Listenzeile z;
-        z.zeile = roh.zeile;
-        z.pfad = b.pfad;
-        qsizetype laenge = 0;
-        for (QStringView zelle : zellen)
-            laenge += zelle.size() + 1;
-        z.zellen.reserve(laenge + (b.kalkulation ? 160 : 0));
-        for (QStringView zelle : zellen) {
-            z.zellen += zelle;
-            z.zellen += zellenende;
-        }
-        if (b.kalkulation) {
-            const Blattinhalt blatt = berechnen(*b.kalkulation, grundlage).blatt(Schritt::Ergebnisblatt);
-            const std::vector<std::string> ergebnisse = ergebniszellen(blatt);
-            for (const std::string& e : ergebnisse) {
-                z.zellen += QString::fromStdString(e);
-                z.zellen += zellenende;
+    const int gesamt = static_cast<int>(liste.zeilen.size());
+    std::vector<Berechnete> berechnete(liste.zeilen.size());
+    const Zeilenrechner rechner{plan, grundlage};
+    // The lines are independent of each other: they are computed side by side
+    // on every core, in blocks handed out in turn. This thread reports the
+    // progress; the figures add up afterwards, in the list's order, so that the
+    // totals do not depend on who computed what.
+    constexpr int block = 64;
+    std::atomic<int> naechster{0};
+    std::atomic<int> fertig{0};
+    std::atomic<bool> abbruch{false};
+    const auto arbeiten = [&](bool berichten) {
+        while (!abbruch) {
+            const int von = naechster.fetch_add(block);
+            if (von >= gesamt)
+                break;
+            const int bis = std::min(von + block, gesamt);
+            for (int i = von; i < bis; ++i) {
+                const auto k = static_cast<std::size_t>(i);
+                berechnete[k] = rechner(liste.zeilen[k], ueberzaehlig[k]);
             }
-            addieren(liste.summe, ergebnisse);
-            ++liste.summe.berechnet;
-            const std::optional<double> amo = amortisationInnerhalb(blatt);
-            rang.emplace_back(*b.pfad != Pfad::Sanierung ? 2 : amo ? 0 : 1, amo.value_or(0));
-        } else {
-            z.fehler = QStringLiteral("Zeile %1, %2: %3").arg(QString::number(z.zeile), b.spalte, b.grund);
-            ++liste.summe.nichtBerechnet;
-            rang.emplace_back(3, 0);
+            fertig += bis - von;
+            if (berichten && fortschritt && !fortschritt(fertig, gesamt))
+                abbruch = true;
         }
-        z.zellen.squeeze();
-        liste.zeilen.push_back(std::move(z));
-        roh.zellen = QStringList(); // what is taken over needs no second copy
-    }
-    if (fortschritt && !fortschritt(gesamt, gesamt))
+    };
+    const unsigned kerne = std::max(1U, std::min(std::thread::hardware_concurrency(), 8U));
+    std::vector<std::thread> helfer;
+    for (unsigned k = 1; k < kerne && static_cast<int>(k) * block * 4 < gesamt; ++k)
+        helfer.emplace_back(arbeiten, false);
+    arbeiten(true);
+    for (std::thread& h : helfer)
+        h.join();
+    if (abbruch || (fortschritt && !fortschritt(gesamt, gesamt)))
         return {};
+    for (const Berechnete& b : berechnete)
+        liste.summe += b.summe;
 
     // Renovations by their payback, the shortest first, those without one
     // within 25 years after them; then the new streets, then what was refused.
     liste.rangfolge.resize(liste.zeilen.size());
     for (std::size_t i = 0; i < liste.rangfolge.size(); ++i)
         liste.rangfolge[i] = static_cast<int>(i);
-    std::stable_sort(liste.rangfolge.begin(), liste.rangfolge.end(),
-                     [&](int a, int b) { return rang[static_cast<std::size_t>(a)] < rang[static_cast<std::size_t>(b)]; });
+    std::stable_sort(liste.rangfolge.begin(), liste.rangfolge.end(), [&](int a, int b) {
+        return berechnete[static_cast<std::size_t>(a)].rang < berechnete[static_cast<std::size_t>(b)].rang;
+    });
     return {std::move(liste), {}};
 }
 
@@ -485,9 +536,9 @@ std::optional<Kalkulation> kalkulationDerZeile(const Strassenliste& liste, const
 {
     if (!zeile.berechnet())
         return std::nullopt;
-    std::vector<QStringView> zellen;
-    for (qsizetype i = 0; i < liste.kopf.size(); ++i)
-        zellen.push_back(liste.eingabe(zeile, i));
+    const QString text = QString::fromUtf8(zeile.zellen);
+    std::vector<QStringView> zellen = zellenIn(text);
+    zellen.resize(static_cast<std::size_t>(liste.kopf.size()));
     return pruefen(Spaltenplan{liste.pfadspalte, liste.eingabespalten}, zellen).kalkulation;
 }
 
@@ -512,13 +563,13 @@ QString zellentext(const Strassenliste& liste, const Listenzeile& zeile, const L
 {
     switch (spalte.art) {
     case Listenspalte::Art::Eingabe:
-        return liste.eingabe(zeile, spalte.index).toString();
+        return liste.eingabe(zeile, spalte.index);
     case Listenspalte::Art::Status:
         return zeile.status();
     case Listenspalte::Art::Ergebnis:
         break;
     }
-    return liste.ergebnis(zeile, spalte.index).toString();
+    return liste.ergebnis(zeile, spalte.index);
 }
 
 QString fehlerzeile(const Listensumme& summe)
@@ -530,32 +581,53 @@ QString fehlerzeile(const Listensumme& summe)
            + QStringLiteral(" – siehe Spalte Status");
 }
 
-QByteArray listeAlsCsv(const Strassenliste& liste)
+namespace {
+
+// The CSV in pieces of about 64 KB, each handed to `aus` as it is made.
+void listeAlsCsv(const Strassenliste& liste, const std::function<void(const QByteArray&)>& aus)
 {
-    QList<QStringList> zeilen;
-    zeilen.reserve(static_cast<qsizetype>(liste.zeilen.size()) + 1);
     QStringList kopf = liste.kopf;
     kopf << statusName;
     for (const Ergebnisspalte& s : ergebnisspalten())
         kopf << text(s.name);
-    zeilen << kopf;
-    const qsizetype ergebnisse = static_cast<qsizetype>(ergebnisspalten().size());
+    Csvtext csv(liste.kopf.size());
+    csv.zeile(kopf);
+    const auto eingaben = static_cast<std::size_t>(liste.kopf.size());
+    QStringList zellen;
     for (const Listenzeile& z : liste.zeilen) {
-        QStringList zellen;
-        zellen.reserve(kopf.size());
-        for (qsizetype i = 0; i < liste.kopf.size(); ++i)
-            zellen << liste.eingabe(z, i).toString();
-        zellen << z.status();
-        for (qsizetype i = 0; i < ergebnisse && z.berechnet(); ++i)
-            zellen << liste.ergebnis(z, i).toString();
-        zeilen << zellen;
+        zellen.clear();
+        const QString text = QString::fromUtf8(z.zellen);
+        const std::vector<QStringView> alle = zellenIn(text);
+        for (std::size_t i = 0; i < alle.size(); ++i) {
+            if (i == eingaben)
+                zellen << z.status();
+            zellen << alle[i].toString();
+        }
+        if (alle.size() == eingaben)
+            zellen << z.status();
+        csv.zeile(zellen);
+        if (csv.utf8().size() > 65536)
+            aus(csv.abholen());
     }
-    return csvText(zeilen, liste.kopf.size());
+    aus(csv.abholen());
+}
+
+} // namespace
+
+QByteArray listeAlsCsv(const Strassenliste& liste)
+{
+    QByteArray text;
+    listeAlsCsv(liste, [&](const QByteArray& teil) { text += teil; });
+    return text;
 }
 
 QString listeSpeichern(const QString& dateiname, const Strassenliste& liste)
 {
-    return dateiSchreiben(dateiname, listeAlsCsv(liste));
+    // Into the file's buffer piece by piece: the text of a long list is never held twice.
+    return dateiSchreiben(dateiname, [&](QIODevice& datei) {
+        listeAlsCsv(liste, [&](const QByteArray& teil) { datei.write(teil); });
+        return QString();
+    });
 }
 
 QByteArray listenvorlage()
@@ -586,15 +658,16 @@ QByteArray listenvorlage()
     QStringList kopf{beschriftung(F::bezeichnung), pfadName};
     for (F feld : reihenfolge)
         kopf << beschriftung(feld);
-    QList<QStringList> zeilen{kopf};
+    Csvtext csv(kopf.size());
+    csv.zeile(kopf);
     for (std::size_t i = 0; i < beispiele.size(); ++i) {
         QStringList zeile(kopf.size());
         zeile[1] = pfadwoerter.text(pfade[i]);
         for (const auto& [feld, wert] : beispiele[i])
             zeile[spalteNamens(kopf, beschriftung(feld))] = QString::fromUtf8(wert);
-        zeilen << zeile;
+        csv.zeile(zeile);
     }
-    return csvText(zeilen, kopf.size());
+    return csv.utf8();
 }
 
 QString vorlageSpeichern(const QString& dateiname) { return dateiSchreiben(dateiname, listenvorlage()); }

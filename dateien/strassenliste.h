@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <functional>
 #include <optional>
@@ -63,10 +62,10 @@ struct Listenzeile {
     int zeile = 0;          // as the spreadsheet numbers it; the header line is 1 when it comes first
     std::optional<Pfad> pfad; // none when its path cell names none
     QString fehler;         // empty when computed; else "Zeile N, <Spalte>: <Grund>"
-    // The input cells as read, then (when computed) the result cells, each
-    // ended by a zero character, which no CSV text holds: one string a line
-    // keeps a long list small.
-    QString zellen;
+    // The input cells as read, then (when computed) the result cells, in
+    // UTF-8, each ended by a zero byte, which no CSV text holds: one short
+    // string a line keeps a long list small.
+    QByteArray zellen;
 
     bool berechnet() const { return fehler.isEmpty(); }
     const QString& status() const { return berechnet() ? berechnetText : fehler; }
@@ -83,8 +82,8 @@ struct Strassenliste {
 
     // Input cell `spalte` (index into kopf) and result cell `spalte` (index
     // into ergebnisspalten()); empty where the line has none.
-    QStringView eingabe(const Listenzeile& zeile, qsizetype spalte) const;
-    QStringView ergebnis(const Listenzeile& zeile, qsizetype spalte) const;
+    QString eingabe(const Listenzeile& zeile, qsizetype spalte) const;
+    QString ergebnis(const Listenzeile& zeile, qsizetype spalte) const;
 };
 
 // Told now and then while the lines are computed; answering false stops.
@@ -125,6 +124,7 @@ QString fehlerzeile(const Listensumme& summe);
 // The list as CSV for a spreadsheet: the input columns as read, then the
 // status and the result columns, one line per line of the list in its order.
 QByteArray listeAlsCsv(const Strassenliste& liste);
+// Written as it is made, without a second copy of a long list's text.
 QString listeSpeichern(const QString& dateiname, const Strassenliste& liste);
 
 // A list to start from: the header with every column the program knows and

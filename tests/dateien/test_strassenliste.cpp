@@ -84,7 +84,7 @@ qsizetype ergebnisspalte(const char* name)
 
 double zahl(QStringView text) { return zahlAusText(text.toString().toStdString()).value_or(0); }
 
-QString name(const Strassenliste& l, const Listenzeile& z) { return l.eingabe(z, l.eingabespalten[0]).toString(); }
+QString name(const Strassenliste& l, const Listenzeile& z) { return l.eingabe(z, l.eingabespalten[0]); }
 
 } // namespace
 
