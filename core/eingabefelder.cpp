@@ -56,19 +56,20 @@ constexpr Benennung benennungen[] = {
     {F::absenkungb, "absenkungb", "nächtliche Absenkung des Bestands"},
 };
 
-constexpr std::array<Eingabefeld, std::size(benennungen)> reihenfolge = [] {
-    std::array<Eingabefeld, std::size(benennungen)> alle{};
-    for (std::size_t i = 0; i < alle.size(); ++i)
+constexpr std::size_t eingabezahl = std::size(benennungen);
+constexpr std::array<Eingabefeld, eingabezahl> reihenfolge = [] {
+    std::array<Eingabefeld, eingabezahl> alle{};
+    for (std::size_t i = 0; i < eingabezahl; ++i)
         alle[i] = benennungen[i].feld;
     return alle;
 }();
 
 static_assert(
     [] {
-        for (std::size_t i = 0; i < std::size(benennungen); ++i)
+        for (std::size_t i = 0; i < eingabezahl; ++i)
             if (static_cast<std::size_t>(benennungen[i].feld) != i)
                 return false;
-        return std::size(benennungen) == static_cast<std::size_t>(F::absenkungb) + 1;
+        return eingabezahl == static_cast<std::size_t>(F::absenkungb) + 1;
     }(),
     "one name per input, in the order of the enum");
 
