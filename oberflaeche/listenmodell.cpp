@@ -145,8 +145,8 @@ QSize Listentabelle::sizeHint() const
     const int breite = horizontalHeader()->length() + verticalHeader()->sizeHint().width()
                        + verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
     // Room beside the table for the window's margins.
-    const int hoechstens = grobrechner::hoechstens(QSize(breite + 48, basis.height()), *this).width() - 48;
-    return {std::max(basis.width(), std::min(breite, hoechstens)), basis.height()};
+    const int platz = hoechstens(QSize(breite + 48, basis.height()), *this).width() - 48;
+    return {std::max(basis.width(), std::min(breite, platz)), basis.height()};
 }
 
 } // namespace grobrechner
