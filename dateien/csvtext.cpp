@@ -73,11 +73,13 @@ void Csvtext::zeile(QStringList zellen)
 {
     while (!zellen.isEmpty() && zellen.back().isEmpty())
         zellen.removeLast();
+    QString zeile;
     for (qsizetype i = 0; i < zellen.size(); ++i) {
         if (i > 0)
-            m_text += ';';
-        m_text += zelle(zellen[i], i < m_wieGelesen).toUtf8();
+            zeile += QLatin1Char(';');
+        zeile += zelle(zellen[i], i < m_wieGelesen);
     }
+    m_text += zeile.toUtf8();
     m_text += "\r\n";
 }
 

@@ -37,12 +37,28 @@ QString beschriftung(Eingabefeld feld) { return text(eingabebeschriftung(feld));
 // A word as lists spell it: capitals, and umlauts written out, make no difference.
 QString wortform(QStringView wort)
 {
-    QString w = wort.trimmed().toString().toCaseFolded();
-    w.replace(u'ä', QLatin1String("ae"));
-    w.replace(u'ö', QLatin1String("oe"));
-    w.replace(u'ü', QLatin1String("ue"));
-    w.replace(u'ß', QLatin1String("ss"));
-    return w;
+    const QStringView text = wort.trimmed();
+    QString form;
+    form.reserve(text.size() + 2);
+    for (QChar c : text) {
+        switch (const QChar klein = c.toCaseFolded(); klein.unicode()) {
+        case u'ä':
+            form += QLatin1String("ae");
+            break;
+        case u'ö':
+            form += QLatin1String("oe");
+            break;
+        case u'ü':
+            form += QLatin1String("ue");
+            break;
+        case u'ß':
+            form += QLatin1String("ss");
+            break;
+        default:
+            form += klein;
+        }
+    }
+    return form;
 }
 
 // A lamp key as lists spell it: neither capitals nor blanks make a difference ("LED 30W").
