@@ -112,7 +112,7 @@ std::vector<Blattzeile> betriebszahlen(const Zahlnamen& erste, const Anlagentext
             r.werte.push_back(zahlwert(*zweite, z, zweiteTexte->zahlen[z]));
         r.betont = z == Gesamt;
         r.abstandDavor = z == 0 ? abstand : z == Co2Jahr ? 8 : 0;
-        zeilen.push_back(r);
+        zeilen.push_back(std::move(r));
     }
     return zeilen;
 }
@@ -281,7 +281,7 @@ Blatttabelle betriebsergebnis(const Pfadzustand& z)
     Blatttabelle t;
     t.zeilen.push_back(ueberschrift("Label16", "Eingegebene Werte"));
     for (Blattzeile& r : betriebswerte(z.pfad, texte, namen, true))
-        t.zeilen.push_back(r);
+        t.zeilen.push_back(std::move(r));
     const Blattzeile strompreis =
         zeile({"Label3", strompreisText, "lblstrompreis", "Label20", strompreiseinheit}, texte.strompreis);
     // The state road names its price before the (hidden) switch-off.
@@ -301,7 +301,7 @@ Blatttabelle betriebsergebnis(const Pfadzustand& z)
     // Two blanks before "(Grobkosten)" on the state road only.
     const char* gesamt = z.pfad == Pfad::Landesstrasse ? "Betriebskosten gesamt für 25 Jahre  (Grobkosten):" : nullptr;
     for (Blattzeile& r : betriebszahlen(zahlen, texte.geplant, nullptr, nullptr, gesamt, 0))
-        t.zeilen.push_back(r);
+        t.zeilen.push_back(std::move(r));
     return t;
 }
 
@@ -345,7 +345,7 @@ Blatttabelle anlagenvergleich(const Betriebstexte& t, const Vergleichsnamen& n)
                             {{{"lblleuchtmittelb", t.bestand.leuchtmittel}, {"lblwattageb", t.bestand.wattage}}, {}},
                             {{{"lblleuchtmittel", t.geplant.leuchtmittel}}, {}});
     lampe.einzeilig = n.leuchtmittelEinzeilig;
-    v.zeilen.push_back(lampe);
+    v.zeilen.push_back(std::move(lampe));
     v.zeilen.push_back(text(n.einschaltung, einschaltungText, {{{"lbleinschaltungb", t.bestand.einschaltung}}, {}},
                             {{{"lbleinschaltung", t.geplant.einschaltung}}, {}}));
     v.zeilen.push_back(text(n.abschaltung, abschaltungText, {{{"lblabschaltungb", t.bestand.abschaltung}}, {}},
@@ -364,7 +364,7 @@ Blatttabelle anlagenvergleich(const Betriebstexte& t, const Vergleichsnamen& n)
     std::vector<Blattzeile> zahlen = betriebszahlen(n.bestand, t.bestand, &n.saniert, &t.geplant, nullptr, abstand);
     zahlen[Gesamt].abweichung = feld("lbl7", t.abweichung);
     for (Blattzeile& r : zahlen)
-        v.zeilen.push_back(r);
+        v.zeilen.push_back(std::move(r));
     return v;
 }
 
@@ -390,6 +390,15 @@ Blatttabelle betriebsvergleich(const Pfadzustand& z)
 }
 
 // --- The overall sheets ------------------------------------------------------
+
+// Moved, not copied: a street list builds thousands of sheets.
+std::vector<Blatttabelle> zweiTabellen(Blatttabelle links, Blatttabelle rechts)
+{
+    std::vector<Blatttabelle> tabellen(2);
+    tabellen[0] = std::move(links);
+    tabellen[1] = std::move(rechts);
+    return tabellen;
+}
 
 std::vector<Blatttabelle> neuerrichtungsblatt(const Pfadzustand& z)
 {
@@ -438,8 +447,8 @@ std::vector<Blatttabelle> neuerrichtungsblatt(const Pfadzustand& z)
                            {"Label35", "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42",
                             "Labelco2jahreinheit", "Labelco225einheit"}};
     for (Blattzeile& r : betriebszahlen(zahlen, texte.betrieb.geplant, nullptr, nullptr, nullptr, 16))
-        rechts.zeilen.push_back(r);
-    return {links, rechts};
+        rechts.zeilen.push_back(std::move(r));
+    return zweiTabellen(std::move(links), std::move(rechts));
 }
 
 std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
@@ -482,7 +491,7 @@ std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
         saniertNamen,
         false,
     };
-    return {links, anlagenvergleich(texte.betrieb, namen)};
+    return zweiTabellen(std::move(links), anlagenvergleich(texte.betrieb, namen));
 }
 
 // The text of a value: its labels, blank-separated.
