@@ -16,6 +16,7 @@ Anwendung::Anwendung(Dienste dienste)
 {
     QObject::connect(m_hauptmenue, &frmgrsbl::pfadGewaehlt, m_folge.get(), &Bildschirmfolge::starte);
     QObject::connect(m_hauptmenue, &frmgrsbl::preiseGewaehlt, m_hauptmenue, [this] { preiseOeffnen(); });
+    QObject::connect(m_hauptmenue, &frmgrsbl::listeGewaehlt, m_hauptmenue, [this] { listeOeffnen(); });
     QObject::connect(m_hauptmenue, &frmgrsbl::dateiGewaehlt, m_hauptmenue,
                      [this](const QString& datei) { oeffnen(datei); });
     // Closing the main menu, by "Beenden" or by its window frame, ends the program.
@@ -39,6 +40,7 @@ Anwendung::~Anwendung()
 {
     m_folge.reset();
     delete m_preise.data();
+    delete m_liste.data();
     delete m_hauptmenue.data();
 }
 
@@ -55,6 +57,29 @@ void Anwendung::preiseOeffnen()
         m_hauptmenue->show();
     });
     m_preise->show();
+    m_hauptmenue->hide();
+}
+
+void Anwendung::listeOeffnen()
+{
+    // In the main menu's place, as the prices open. A street opened from the
+    // list takes the list's place; the list waits hidden, as it was, for
+    // "Straßenliste…" to bring it back.
+    if (!m_liste) {
+        m_liste = new frmliste(m_dienste);
+        QObject::connect(m_liste, &Formular::schliesst, m_hauptmenue, [this] {
+            platzieren(*m_hauptmenue, *m_hauptmenue, m_hauptmenue->size());
+            m_hauptmenue->show();
+        });
+        QObject::connect(m_liste, &frmliste::kalkulationGewaehlt, m_hauptmenue,
+                         [this](const Kalkulation& kalkulation, const Berechnungsgrundlage& grundlage) {
+                             m_hauptmenue->move(m_liste->pos());
+                             m_liste->hide();
+                             m_folge->oeffnen(kalkulation, grundlage, QString());
+                         });
+    }
+    platzieren(*m_liste, *m_hauptmenue, anzeigegroesse(*m_liste, *m_hauptmenue, m_liste->size()));
+    m_liste->show();
     m_hauptmenue->hide();
 }
 

@@ -3,6 +3,7 @@
 #include "bildschirmfolge.h"
 #include "dienste.h"
 #include "frmgrsbl.h"
+#include "frmliste.h"
 #include "frmpreise.h"
 #include "kalkulationsdaten.h"
 
@@ -25,6 +26,8 @@ public:
     Bildschirmfolge& folge() { return *m_folge; }
     // The price settings while they are open, else null.
     frmpreise* preisfenster() const { return m_preise; }
+    // The street list while it is open (shown, or hidden behind a street opened from it), else null.
+    frmliste* listenfenster() const { return m_liste; }
 
     // Opens a saved calculation at the screen it was saved from. A file that
     // cannot be read changes nothing and says why in a box "Datei nicht
@@ -33,12 +36,14 @@ public:
 
 private:
     void preiseOeffnen();
+    void listeOeffnen();
 
     Kalkulationsdaten m_daten;
     Dienste m_dienste;
     QPointer<frmgrsbl> m_hauptmenue;
     std::unique_ptr<Bildschirmfolge> m_folge;
     QPointer<frmpreise> m_preise;
+    QPointer<frmliste> m_liste;
 };
 
 } // namespace grobrechner

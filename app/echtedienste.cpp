@@ -2,6 +2,7 @@
 
 #include "frminfo.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 
 namespace grobrechner {
@@ -13,7 +14,9 @@ Dienste echteDienste()
     Dienste d;
     d.meldungen = &meldungen;
     d.dateiwahl = &dateiwahl;
-    d.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo::defaultPrinter()); };
+    d.neuerDruckauftrag = [] {
+        return std::make_unique<QtDruckauftrag>(standarddrucker(QCoreApplication::applicationDirPath()));
+    };
     d.jetzt = [] { return QDateTime::currentDateTime(); };
     // A browser that cannot be started is not worth a message.
     d.homepageOeffnen = [](const QUrl& adresse) { QDesktopServices::openUrl(adresse); };

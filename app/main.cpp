@@ -1,6 +1,7 @@
 #include "anwendung.h"
 #include "befehlszeile.h"
 #include "echtedienste.h"
+#include "erstesbild.h"
 #include "sprache.h"
 #include "startmessung.h"
 
@@ -47,7 +48,6 @@ int main(int argc, char* argv[])
     namenSetzen();
     QApplication::setApplicationDisplayName(QStringLiteral("Grobrechner für Straßenbeleuchtungsanlagen"));
     QApplication::setDesktopFileName(QStringLiteral("example.lumenstelle.Grobrechner"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/grobrechner.svg")));
     grobrechner::qtAufDeutsch();
     // Without a single font every text would be an empty box, and no window
     // could say why; the terminal or the session log can.
@@ -66,6 +66,10 @@ int main(int argc, char* argv[])
 
     grobrechner::Anwendung anwendung(grobrechner::echteDienste());
     grobrechner::Startmessung::beobachten(*anwendung.hauptmenue());
+    // The icon loads Qt's SVG icon engine and reads its picture twice; no
+    // window needs it for its first picture.
+    grobrechner::nachDemErstenBild(
+        [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/grobrechner.svg"))); });
     anwendung.hauptmenue()->show();
     if (!auftrag.datei.isEmpty())
         anwendung.oeffnen(auftrag.datei);

@@ -1,5 +1,6 @@
 #include "druckauftrag.h"
 
+#include <QDir>
 #include <QLibrary>
 #include <QPicture>
 #include <QWidget>
@@ -74,33 +75,66 @@ void fensterZeichnen(QPainter& maler, QWidget& fenster, const QRectF& ziel)
     maler.restore();
 }
 
-QtDruckauftrag::QtDruckauftrag(const QPrinterInfo& drucker)
+Drucker standarddrucker(const QString& programmordner)
 {
-    if (!drucker.isNull())
-        m_drucker = std::make_unique<QPrinter>(drucker, QPrinter::HighResolution);
+    // The module stays loaded: the printers it made live on in their jobs.
+    using Eintritt = decltype(&grobrechner_standarddrucker);
+    static QString fehler;
+    static const Eintritt eintritt = [&]() -> Eintritt {
+        const QDir ordner(programmordner);
+        for (const QString& datei : {ordner.filePath(QStringLiteral(GROBRECHNER_DRUCKMODUL)),
+                                     ordner.filePath(QStringLiteral(GROBRECHNER_DRUCKMODUL_INSTALLIERT))}) {
+            QLibrary modul(QDir::cleanPath(datei));
+            if (auto e = reinterpret_cast<Eintritt>(modul.resolve("grobrechner_standarddrucker")))
+                return e;
+            fehler = modul.errorString();
+        }
+        return nullptr;
+    }();
+    Drucker drucker;
+    if (eintritt)
+        eintritt(drucker);
+    else
+        drucker.fehler = fehler;
+    return drucker;
+}
+
+QtDruckauftrag::QtDruckauftrag(Drucker drucker)
+    : m_drucker(std::move(drucker))
+{
+}
+
+QString QtDruckauftrag::ohneGeraet() const
+{
+    if (m_drucker.fehler.isEmpty())
+        return keinDrucker;
+    return QStringLiteral("Die Druckfunktion des Grobrechners ist nicht vollständig installiert (%1). Mit „Als "
+                          "PDF speichern“ können Sie das Formular stattdessen als PDF-Datei sichern.")
+        .arg(m_drucker.fehler);
 }
 
 QString QtDruckauftrag::ausrichtungSetzen(QPageLayout::Orientation ausrichtung)
 {
-    if (!m_drucker)
-        return keinDrucker;
-    if (!m_drucker->setPageOrientation(ausrichtung))
+    if (!m_drucker.geraet)
+        return ohneGeraet();
+    if (!m_drucker.geraet->setPageOrientation(ausrichtung))
         return QStringLiteral("Der Drucker unterstützt die gewünschte Seitenausrichtung nicht.");
     return {};
 }
 
 QString QtDruckauftrag::fensterDrucken(QWidget& fenster)
 {
-    if (!m_drucker)
-        return keinDrucker;
-    if (!m_maler.begin(m_drucker.get()))
+    if (!m_drucker.geraet)
+        return ohneGeraet();
+    if (!m_maler.begin(m_drucker.geraet.get()))
         return QStringLiteral("Der Drucker „%1“ konnte nicht geöffnet werden. Bitte prüfen Sie, ob er "
                               "eingeschaltet und bereit ist.")
-            .arg(m_drucker->printerName().isEmpty() ? m_drucker->outputFileName() : m_drucker->printerName());
+            .arg(m_drucker.name.isEmpty() ? m_drucker.datei : m_drucker.name);
     if (fenster.size().isEmpty())
         return QStringLiteral("Das Formular hat keine Größe und kann nicht gedruckt werden.");
     // The painter's origin is already the top left of the printable area.
-    fensterZeichnen(m_maler, fenster, QRectF(QPointF(), m_drucker->pageRect(QPrinter::DevicePixel).size()));
+    const QRect seite = m_drucker.geraet->pageLayout().paintRectPixels(m_drucker.aufloesung);
+    fensterZeichnen(m_maler, fenster, QRectF(QPointF(), seite.size()));
     return {};
 }
 
@@ -110,14 +144,11 @@ QString QtDruckauftrag::abschliessen()
     // queue that rejects jobs, a printer that has gone). CUPS remembers the
     // answer to the last request of this thread: asking for the printer first
     // makes sure the answer read afterwards is the job's own.
-    const QString name = m_drucker ? m_drucker->printerName() : QString();
-    const Cups* ueberCups = m_drucker && m_drucker->outputFormat() == QPrinter::NativeFormat
-            && m_drucker->outputFileName().isEmpty() && m_maler.isActive()
-        ? cups()
-        : nullptr;
+    const QString& name = m_drucker.name;
+    const Cups* ueberCups = m_drucker.ueberCups && m_maler.isActive() ? cups() : nullptr;
     if (ueberCups)
         ueberCups->freeDests(1, ueberCups->getNamedDest(CUPS_HTTP_DEFAULT, name.toLocal8Bit().constData(), nullptr));
-    if (!m_drucker)
+    if (!m_drucker.geraet)
         return QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden, weil kein Drucker "
                               "bereitsteht. Mit „Als PDF speichern“ können Sie das Formular stattdessen als "
                               "PDF-Datei sichern.");

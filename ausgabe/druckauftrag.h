@@ -1,9 +1,9 @@
 #pragma once
 
+#include "drucker.h"
+
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include <memory>
 
@@ -27,19 +27,27 @@ void fensterZeichnen(QPainter& maler, QWidget& fenster, const QRectF& ziel);
 // installed wherever Qt prints through CUPS).
 bool cupsZurHand();
 
-// A print job on a QPrinter: the window is rendered as vector graphics into
+// The system's default printer, from the printing module: Qt's print support
+// comes with it, loaded for the first printout rather than at every start.
+// The module is looked for once, beside the program, then where it is
+// installed; without it, `fehler` says why.
+Drucker standarddrucker(const QString& programmordner);
+
+// A print job on a printer: the window is rendered as vector graphics into
 // the page, scaled to fit and keeping its proportions.
 class QtDruckauftrag final : public Druckauftrag {
 public:
-    // The system's default printer; a null QPrinterInfo means none is set up.
-    explicit QtDruckauftrag(const QPrinterInfo& drucker);
+    explicit QtDruckauftrag(Drucker drucker);
 
     QString ausrichtungSetzen(QPageLayout::Orientation ausrichtung) override;
     QString fensterDrucken(QWidget& fenster) override;
     QString abschliessen() override;
 
 private:
-    std::unique_ptr<QPrinter> m_drucker; // null when no printer is set up
+    // Without a device: no printer is set up, or the module is missing.
+    QString ohneGeraet() const;
+
+    Drucker m_drucker;
     QPainter m_maler;
 };
 

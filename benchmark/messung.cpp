@@ -12,6 +12,7 @@
 // Usage: grobrechner_messung <grobrechner> <minimalfenster> [starts]
 #include "echtedienste.h"
 #include "anwendung.h"
+#include "befehlszeile.h"
 #include "beispieleingaben.h"
 #include "dateischreiben.h"
 #include "kalkulationsdatei.h"
@@ -200,6 +201,18 @@ int main(int argc, char* argv[])
     const QByteArray grobPfad = grob.toLocal8Bit(), pdfPfad = ordner.filePath(QStringLiteral("aus.pdf")).toLocal8Bit();
     for (int i = 0; i < starts; ++i)
         stapel.push_back(starten(argv[1], {"--pdf", pdfPfad.constData(), grobPfad.constData()}).gesamt);
+    // The CSV of the command line: the file read, the calculation computed and
+    // its sheet written, once in this process and once as a process of its own.
+    const Auftrag csvAuftrag{Auftrag::Art::Csv, grob, ordner.filePath(QStringLiteral("aus.csv"))};
+    const Auftrag csvInDenSpeicher{Auftrag::Art::Csv, grob, imSpeicher + QStringLiteral("/aus.csv")};
+    if (stapelAusfuehren(csvAuftrag) != 0 || stapelAusfuehren(csvInDenSpeicher) != 0)
+        return 1; // the reason is on stderr
+    const double csvBefehl = zeitVon(50, [&] { stapelAusfuehren(csvAuftrag); });
+    const double csvBefehlOhnePlatte = zeitVon(50, [&] { stapelAusfuehren(csvInDenSpeicher); });
+    std::vector<double> csvStapel;
+    const QByteArray csvPfad = csvAuftrag.ausgabe.toLocal8Bit();
+    for (int i = 0; i < starts; ++i)
+        csvStapel.push_back(starten(argv[1], {"--csv", csvPfad.constData(), grobPfad.constData()}).gesamt);
 
     // All five renovation screens are loaded now; the clocks of all of them tick.
     const double cpuVorher = cpuSekunden();
@@ -238,5 +251,10 @@ int main(int argc, char* argv[])
     std::printf("| … in den Arbeitsspeicher (tmpfs) | %.2f ms | |\n", csvOhnePlatte);
     std::printf("| `grobrechner --pdf` als ganzer Prozess (Median, %d Läufe) | %.1f ms = %.2f × Start | ≤ 3 × Start |\n",
                 starts, median(stapel), median(stapel) / tG);
+    std::printf("| `grobrechner --csv`: Datei lesen, berechnen, CSV schreiben (Median von 50) | %.2f ms | < 10 ms |\n",
+                csvBefehl);
+    std::printf("| … in den Arbeitsspeicher (tmpfs) | %.2f ms | |\n", csvBefehlOhnePlatte);
+    std::printf("| `grobrechner --csv` als ganzer Prozess (Median, %d Läufe) | %.1f ms = %.2f × Start | |\n", starts,
+                median(csvStapel), median(csvStapel) / tG);
     return 0;
 }

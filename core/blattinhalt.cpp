@@ -112,7 +112,7 @@ std::vector<Blattzeile> betriebszahlen(const Zahlnamen& erste, const Anlagentext
             r.werte.push_back(zahlwert(*zweite, z, zweiteTexte->zahlen[z]));
         r.betont = z == Gesamt;
         r.abstandDavor = z == 0 ? abstand : z == Co2Jahr ? 8 : 0;
-        zeilen.push_back(r);
+        zeilen.push_back(std::move(r));
     }
     return zeilen;
 }
@@ -281,7 +281,7 @@ Blatttabelle betriebsergebnis(const Pfadzustand& z)
     Blatttabelle t;
     t.zeilen.push_back(ueberschrift("Label16", "Eingegebene Werte"));
     for (Blattzeile& r : betriebswerte(z.pfad, texte, namen, true))
-        t.zeilen.push_back(r);
+        t.zeilen.push_back(std::move(r));
     const Blattzeile strompreis =
         zeile({"Label3", strompreisText, "lblstrompreis", "Label20", strompreiseinheit}, texte.strompreis);
     // The state road names its price before the (hidden) switch-off.
@@ -301,7 +301,7 @@ Blatttabelle betriebsergebnis(const Pfadzustand& z)
     // Two blanks before "(Grobkosten)" on the state road only.
     const char* gesamt = z.pfad == Pfad::Landesstrasse ? "Betriebskosten gesamt für 25 Jahre  (Grobkosten):" : nullptr;
     for (Blattzeile& r : betriebszahlen(zahlen, texte.geplant, nullptr, nullptr, gesamt, 0))
-        t.zeilen.push_back(r);
+        t.zeilen.push_back(std::move(r));
     return t;
 }
 
@@ -345,7 +345,7 @@ Blatttabelle anlagenvergleich(const Betriebstexte& t, const Vergleichsnamen& n)
                             {{{"lblleuchtmittelb", t.bestand.leuchtmittel}, {"lblwattageb", t.bestand.wattage}}, {}},
                             {{{"lblleuchtmittel", t.geplant.leuchtmittel}}, {}});
     lampe.einzeilig = n.leuchtmittelEinzeilig;
-    v.zeilen.push_back(lampe);
+    v.zeilen.push_back(std::move(lampe));
     v.zeilen.push_back(text(n.einschaltung, einschaltungText, {{{"lbleinschaltungb", t.bestand.einschaltung}}, {}},
                             {{{"lbleinschaltung", t.geplant.einschaltung}}, {}}));
     v.zeilen.push_back(text(n.abschaltung, abschaltungText, {{{"lblabschaltungb", t.bestand.abschaltung}}, {}},
@@ -364,9 +364,14 @@ Blatttabelle anlagenvergleich(const Betriebstexte& t, const Vergleichsnamen& n)
     std::vector<Blattzeile> zahlen = betriebszahlen(n.bestand, t.bestand, &n.saniert, &t.geplant, nullptr, abstand);
     zahlen[Gesamt].abweichung = feld("lbl7", t.abweichung);
     for (Blattzeile& r : zahlen)
-        v.zeilen.push_back(r);
+        v.zeilen.push_back(std::move(r));
     return v;
 }
+
+// The renovated installation's units are named alike on both screens that compare.
+const Zahlnamen saniertNamen{{},
+                             {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
+                              "Labelco2jahreinheit", "Labelco225einheit"}};
 
 Blatttabelle betriebsvergleich(const Pfadzustand& z)
 {
@@ -378,15 +383,22 @@ Blatttabelle betriebsvergleich(const Pfadzustand& z)
          {"Label15", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36",
           "Labelco2jahreinheitb", "Labelco225einheitb"},
          "b"},
-        {{},
-         {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
-          "Labelco2jahreinheit", "Labelco225einheit"}},
+        saniertNamen,
         true,
     };
     return anlagenvergleich(betriebstexte(z), namen);
 }
 
 // --- The overall sheets ------------------------------------------------------
+
+// Moved, not copied: a street list builds thousands of sheets.
+std::vector<Blatttabelle> zweiTabellen(Blatttabelle links, Blatttabelle rechts)
+{
+    std::vector<Blatttabelle> tabellen(2);
+    tabellen[0] = std::move(links);
+    tabellen[1] = std::move(rechts);
+    return tabellen;
+}
 
 std::vector<Blatttabelle> neuerrichtungsblatt(const Pfadzustand& z)
 {
@@ -435,8 +447,8 @@ std::vector<Blatttabelle> neuerrichtungsblatt(const Pfadzustand& z)
                            {"Label35", "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42",
                             "Labelco2jahreinheit", "Labelco225einheit"}};
     for (Blattzeile& r : betriebszahlen(zahlen, texte.betrieb.geplant, nullptr, nullptr, nullptr, 16))
-        rechts.zeilen.push_back(r);
-    return {links, rechts};
+        rechts.zeilen.push_back(std::move(r));
+    return zweiTabellen(std::move(links), std::move(rechts));
 }
 
 std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
@@ -476,12 +488,10 @@ std::vector<Blatttabelle> sanierungsblatt(const Pfadzustand& z)
          {"Label21", "Label23", "Label24", "Label25", "Label26", nullptr, "Label35", "Label36",
           "Labelco2jahreinheitb", "Labelco225einheitb"},
          "b"},
-        {{},
-         {"Label30", "Label31", "Label32", "Label33", "Label34", "Label27", "Label28", "Label29",
-          "Labelco2jahreinheit", "Labelco225einheit"}},
+        saniertNamen,
         false,
     };
-    return {links, anlagenvergleich(texte.betrieb, namen)};
+    return zweiTabellen(std::move(links), anlagenvergleich(texte.betrieb, namen));
 }
 
 // The text of a value: its labels, blank-separated.

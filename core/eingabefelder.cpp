@@ -56,19 +56,20 @@ constexpr Benennung benennungen[] = {
     {F::absenkungb, "absenkungb", "nächtliche Absenkung des Bestands"},
 };
 
-constexpr std::array<Eingabefeld, std::size(benennungen)> reihenfolge = [] {
-    std::array<Eingabefeld, std::size(benennungen)> alle{};
-    for (std::size_t i = 0; i < alle.size(); ++i)
+constexpr std::size_t eingabezahl = std::size(benennungen);
+constexpr std::array<Eingabefeld, eingabezahl> reihenfolge = [] {
+    std::array<Eingabefeld, eingabezahl> alle{};
+    for (std::size_t i = 0; i < eingabezahl; ++i)
         alle[i] = benennungen[i].feld;
     return alle;
 }();
 
 static_assert(
     [] {
-        for (std::size_t i = 0; i < std::size(benennungen); ++i)
+        for (std::size_t i = 0; i < eingabezahl; ++i)
             if (static_cast<std::size_t>(benennungen[i].feld) != i)
                 return false;
-        return std::size(benennungen) == static_cast<std::size_t>(F::absenkungb) + 1;
+        return eingabezahl == static_cast<std::size_t>(F::absenkungb) + 1;
     }(),
     "one name per input, in the order of the enum");
 
@@ -184,6 +185,37 @@ bool abstandPasst(float lpabstand, float lphoehe)
 {
     const Abstandsempfehlung* zeile = abstandsempfehlung(lphoehe);
     return zeile && lpabstand <= zeile->maximum;
+}
+
+bool ohneVorgabe(Eingabefeld feld)
+{
+    switch (feld) {
+    case F::strlaenge:
+    case F::lphoehe:
+    case F::lpabstand:
+    case F::anzahllp:
+    case F::grabungsl:
+    case F::strompreis:
+    case F::wattageb:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool eingabeZaehlt(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)
+{
+    const auto hat = [&](Schritt s) {
+        const std::span<const F> felder = eingabefelder(pfad, s);
+        return std::find(felder.begin(), felder.end(), feld) != felder.end();
+    };
+    if (!hat(Schritt::Eingabe) && !hat(Schritt::Betriebseingabe))
+        return false;
+    if (feld == F::abschaltdauer)
+        return d.schaltung.abschaltung;
+    if (feld == F::abschaltdauerb)
+        return d.schaltungb.abschaltung;
+    return true;
 }
 
 std::string zusammenPruefen(const Kalkulationsdaten& d, Eingabefeld feld, Pfad pfad)

@@ -155,6 +155,18 @@ bool grabungslaengePasst(float grabungsl, float strlaenge);
 // no spacing at all.
 bool abstandPasst(float lpabstand, float lphoehe);
 
+// Whether an input's field opens without a value, so that the user must type
+// or choose one: the lengths, the height, the spacing, the number of light
+// points, the electricity price and the existing wattage. Every other input
+// shows a choice or a value as its screen opens (the start values, and the
+// entry values of the operating step).
+bool ohneVorgabe(Eingabefeld feld);
+
+// Whether an input enters the figures of a path: it is one of the inputs of
+// the path's steps 1 and 3, and a switch-off duration counts only while its
+// installation is switched off (its field stays hidden otherwise).
+bool eingabeZaehlt(const Kalkulationsdaten& daten, Eingabefeld feld, Pfad pfad);
+
 // The rule between an input and the inputs before it in its step, checked on
 // a record whose earlier inputs have passed: empty when it holds, otherwise
 // the problem as a German sentence. The input screens, the calculation files

@@ -8,7 +8,6 @@
 #include "sanierungskosten.h"
 
 #include <optional>
-#include <utility>
 
 namespace grobrechner {
 
@@ -37,9 +36,9 @@ struct Betriebsstand {
 // exactly like the two screens before it. A path is priced throughout with the
 // basis it started with.
 struct Pfadzustand {
-    explicit Pfadzustand(Pfad p = Pfad::Landesstrasse, Berechnungsgrundlage g = {})
+    explicit Pfadzustand(Pfad p = Pfad::Landesstrasse, const Berechnungsgrundlage& g = {})
         : pfad(p)
-        , grundlage(std::move(g))
+        , grundlage(g)
     {
     }
 

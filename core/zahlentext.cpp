@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace grobrechner {
 
@@ -88,8 +87,9 @@ std::optional<T> lies(std::string_view text)
 std::string ziffern(double ganz)
 {
     char puffer[400];
-    std::snprintf(puffer, sizeof puffer, "%.0f", ganz); // exact: ganz has no fraction
-    return puffer;
+    // Exact, as "%.0f" is (ganz has no fraction), without the detour through printf.
+    const auto [ende, ec] = std::to_chars(puffer, puffer + sizeof puffer, ganz, std::chars_format::fixed, 0);
+    return ec == std::errc() ? std::string(puffer, ende) : std::string(undefiniert);
 }
 
 std::string gruppiert(const std::string& ziffernfolge)

@@ -25,15 +25,6 @@ bool leer(const QStringList& zellen)
     return std::all_of(zellen.begin(), zellen.end(), [](const QString& z) { return z.isEmpty(); });
 }
 
-// A column as the spreadsheet heads it: A … Z, AA, AB …
-QString spalte(qsizetype index)
-{
-    QString name;
-    for (qsizetype n = index + 1; n > 0; n = (n - 1) / 26)
-        name.prepend(QChar(static_cast<char16_t>(u'A' + (n - 1) % 26)));
-    return name;
-}
-
 // Reads the records of a text one after the other, from pos on.
 struct Leser {
     QStringView text;
@@ -163,14 +154,14 @@ QString kopfPruefen(const QStringList& kopf, int zeile)
             return QStringLiteral("Zeile %1: Die Spalte %2 hat keine Überschrift; jede Spalte der Liste braucht einen "
                                   "Namen.")
                 .arg(zeile)
-                .arg(spalte(i));
+                .arg(spaltenbuchstaben(i));
         const QString schluessel = kopf[i].toCaseFolded();
         if (const auto frueher = gesehen.constFind(schluessel); frueher != gesehen.constEnd()) {
             // Told apart only by capitals, the two would look like different names.
             const QString wie = kopf[*frueher] == kopf[i] ? QString() : QStringLiteral(" als „%1“").arg(kopf[*frueher]);
             return QStringLiteral("Zeile %1: Die Überschrift „%2“ der Spalte %3 steht schon%4 über Spalte %5; jeder "
                                   "Spaltenname darf nur einmal vorkommen, gleich wie groß oder klein geschrieben.")
-                .arg(QString::number(zeile), kopf[i], spalte(i), wie, spalte(*frueher));
+                .arg(QString::number(zeile), kopf[i], spaltenbuchstaben(i), wie, spaltenbuchstaben(*frueher));
         }
         gesehen.insert(schluessel, i);
     }
@@ -183,7 +174,7 @@ struct Gelesen {
     QString fehler;
 };
 
-Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
+Gelesen tabelleLesen(QStringView text, int hoechsteZeilen, const Zeilenempfang& jeZeile = {})
 {
     Gelesen g;
     Csvtabelle& t = g.tabelle;
@@ -191,7 +182,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
     const auto offen = [&](int zeile) {
         g.fehler = QStringLiteral("Zeile %1, Spalte %2: Das Anführungszeichen am Anfang der Zelle wird bis zum Ende "
                                   "der Liste nicht geschlossen.")
-                       .arg(QString::number(zeile), spalte(leser.offeneSpalte));
+                       .arg(QString::number(zeile), spaltenbuchstaben(leser.offeneSpalte));
         return g;
     };
 
@@ -223,6 +214,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
     if (!g.fehler.isEmpty())
         return g;
     leser.breite = t.kopf.size();
+    int gelesen = 0;
 
     while (!leser.amEnde()) {
         ++zeile;
@@ -231,7 +223,7 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
             return offen(zeile);
         if (leer(*datensatz))
             continue;
-        if (t.zeilen.size() >= static_cast<std::size_t>(std::max(hoechsteZeilen, 0))) {
+        if (gelesen >= std::max(hoechsteZeilen, 0)) {
             g.fehler = QStringLiteral("Die Liste hat mehr als %1 Zeilen nach der Kopfzeile; so viele liest der "
                                       "Grobrechner nicht auf einmal. Bitte die Liste aufteilen.")
                            .arg(QLocale(QLocale::German, QLocale::Germany).toString(hoechsteZeilen));
@@ -239,7 +231,11 @@ Gelesen tabelleLesen(QStringView text, int hoechsteZeilen)
         }
         if (datensatz->size() < t.kopf.size())
             datensatz->resize(t.kopf.size());
-        t.zeilen.push_back({zeile, std::move(*datensatz)});
+        ++gelesen;
+        if (jeZeile)
+            jeZeile(t.kopf, {zeile, std::move(*datensatz)});
+        else
+            t.zeilen.push_back({zeile, std::move(*datensatz)});
     }
     return g;
 }
@@ -291,7 +287,17 @@ CsvGelesen fehler(const QString& text) { return {std::nullopt, text}; }
 
 } // namespace
 
-CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen)
+QString spaltenbuchstaben(qsizetype index)
+{
+    QString name;
+    for (qsizetype n = index + 1; n > 0; n = (n - 1) / 26)
+        name.prepend(QChar(static_cast<char16_t>(u'A' + (n - 1) % 26)));
+    return name;
+}
+
+CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen) { return csvLesen(inhalt, hoechsteZeilen, {}); }
+
+CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen, const Zeilenempfang& jeZeile)
 {
     // A workbook (.xlsx, .ods, .xls) or Excel's "Unicode-Text" (UTF-16) has
     // zero bytes; no text of a CSV file has.
@@ -318,7 +324,7 @@ CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen)
         text = windows1252.decode(inhalt);
     }
 
-    Gelesen g = tabelleLesen(text, hoechsteZeilen);
+    Gelesen g = tabelleLesen(text, hoechsteZeilen, jeZeile);
     if (!g.fehler.isEmpty())
         return fehler(g.fehler);
     g.tabelle.utf8 = istUtf8;

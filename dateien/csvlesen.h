@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,5 +64,15 @@ struct CsvGelesen {
 
 // A file of more than hoechsteZeilen records after the header is refused.
 CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen = 100000);
+
+// The same for a list too long to keep as a table of texts: each record goes
+// to `jeZeile` as soon as it is read, with the header, and the table keeps
+// none. A file refused after some records were handed over (a quote never
+// closed, one record too many) answers with its reason all the same.
+using Zeilenempfang = std::function<void(const QStringList& kopf, Csvzeile&& zeile)>;
+CsvGelesen csvLesen(const QByteArray& inhalt, int hoechsteZeilen, const Zeilenempfang& jeZeile);
+
+// A column as the spreadsheet heads it, from 0: A … Z, AA, AB …
+QString spaltenbuchstaben(qsizetype index);
 
 } // namespace grobrechner

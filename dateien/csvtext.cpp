@@ -2,14 +2,30 @@
 
 #include "zahlentext.h"
 
+#include <algorithm>
+
 namespace grobrechner {
 
 namespace {
 
-QString zelle(const QString& text)
+// A cell without a group separator, blanks around it, a sign or formula
+// character in front, or anything that needs quotes stays as it is, number or not.
+bool schlicht(const QString& text)
 {
+    if (text.isEmpty() || QStringLiteral("=+-@").contains(text.front()) || text.front().isSpace()
+        || text.back().isSpace())
+        return false;
+    return std::none_of(text.begin(), text.end(), [](QChar c) {
+        return c == u'.' || c == u';' || c == u'"' || c == u'\n' || c == u'\r';
+    });
+}
+
+QString zelle(const QString& text, bool wieGelesen)
+{
+    if (schlicht(text))
+        return text;
     if (const auto zahl = ohneGruppen(text.toStdString()))
-        return QString::fromStdString(*zahl);
+        return wieGelesen ? text : QString::fromStdString(*zahl);
     // A figure with its percent sign ("-37 %") is a number to a spreadsheet too.
     if (text.endsWith(QLatin1String(" %")) && ohneGruppen(text.chopped(2).toStdString()))
         return text;
@@ -41,15 +57,30 @@ QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen)
 
 QByteArray csvText(const QList<QStringList>& zeilen)
 {
-    QString text;
-    for (QStringList zeile : zeilen) {
-        while (!zeile.isEmpty() && zeile.back().isEmpty())
-            zeile.removeLast();
-        for (QString& z : zeile)
-            z = zelle(z);
-        text += zeile.join(QLatin1Char(';')) + QLatin1String("\r\n");
+    Csvtext text;
+    for (const QStringList& zeile : zeilen)
+        text.zeile(zeile);
+    return text.utf8();
+}
+
+Csvtext::Csvtext(qsizetype wieGelesen)
+    : m_text("\xEF\xBB\xBF")
+    , m_wieGelesen(wieGelesen)
+{
+}
+
+void Csvtext::zeile(QStringList zellen)
+{
+    while (!zellen.isEmpty() && zellen.back().isEmpty())
+        zellen.removeLast();
+    QString zeile;
+    for (qsizetype i = 0; i < zellen.size(); ++i) {
+        if (i > 0)
+            zeile += QLatin1Char(';');
+        zeile += zelle(zellen[i], i < m_wieGelesen);
     }
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    m_text += zeile.toUtf8();
+    m_text += "\r\n";
 }
 
 } // namespace grobrechner

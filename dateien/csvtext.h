@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace grobrechner {
@@ -19,5 +20,23 @@ namespace grobrechner {
 QByteArray csvText(const QList<QStringList>& zeilen);
 // The same from the core's rows (UTF-8 texts).
 QByteArray csvText(const std::vector<std::vector<std::string>>& zeilen);
+
+// The same text made row by row, for a list too long to hold its rows twice.
+// The first `wieGelesen` cells of every row are written as they were read from
+// another file: a number keeps its groups ("1.250" stays as the planner typed
+// it); quotes and the apostrophe before a formula still apply.
+class Csvtext {
+public:
+    explicit Csvtext(qsizetype wieGelesen = 0);
+    void zeile(QStringList zellen);
+    // The text so far, with its byte-order mark in front of the first piece.
+    const QByteArray& utf8() const { return m_text; }
+    // The text so far, which then starts afresh.
+    QByteArray abholen() { return std::exchange(m_text, QByteArray()); }
+
+private:
+    QByteArray m_text;
+    qsizetype m_wieGelesen;
+};
 
 } // namespace grobrechner

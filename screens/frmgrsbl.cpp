@@ -97,6 +97,9 @@ frmgrsbl::frmgrsbl(Dienste& dienste)
     m_ui->cmdoeffnen->setShortcut(QKeySequence::Open);
     setHint(m_ui->cmdoeffnen, QStringLiteral("Öffnet eine gespeicherte Kalkulation."));
     connect(m_ui->cmdoeffnen, &QPushButton::clicked, this, &frmgrsbl::oeffnen);
+    m_ui->cmdliste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    setHint(m_ui->cmdliste, QStringLiteral("Berechnet alle Straßen einer Liste (CSV) auf einmal und ordnet sie."));
+    connect(m_ui->cmdliste, &QPushButton::clicked, this, &frmgrsbl::listeGewaehlt);
     resize(hoechstens(QSize(960, 600), *this));
 }
 

@@ -26,6 +26,8 @@ signals:
     void preiseGewaehlt();
     // The user has chosen a saved calculation to open.
     void dateiGewaehlt(const QString& datei);
+    // The user wants to compute a list of streets.
+    void listeGewaehlt();
 
 private:
     void pfadAnbieten(Pfad pfad);

@@ -99,7 +99,7 @@ private slots:
         ZufallsMeldungen meldungen(zufall);
         Testdienste t;
         t.dienste.meldungen = &meldungen;
-        t.dienste.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo()); };
+        t.dienste.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(Drucker{}); };
         auto anwendung = std::make_unique<Anwendung>(t.dienste);
         anwendung->hauptmenue()->show();
 

@@ -1,6 +1,8 @@
 // The program on the command line: its exit codes and messages, and that the
 // sheet it writes without a window is the one the screens write.
+#include "dateischreiben.h"
 #include "kalkulationsdatei.h"
+#include "strassenliste.h"
 #include "testhilfen.h"
 
 #include <QProcess>
@@ -74,6 +76,11 @@ private slots:
         QVERIFY(QFile::link(pfad(QStringLiteral("blatt.grob")), pfad(QStringLiteral("verweis.grob"))));
         for (const char* name : {"pipe.grob", "aus.pipe"})
             QCOMPARE(::mkfifo(QFile::encodeName(pfad(QString::fromLatin1(name))).constData(), 0600), 0);
+        // A list computed whole, and one with a line that lacks its light points.
+        QCOMPARE(dateiSchreiben(pfad(QStringLiteral("vorlage.csv")), listenvorlage()), QString());
+        QCOMPARE(dateiSchreiben(pfad(QStringLiteral("liste.csv")), listenvorlage() + "Ulmenweg;Sanierung\r\n"),
+                 QString());
+        QVERIFY(QFile::link(pfad(QStringLiteral("liste.csv")), pfad(QStringLiteral("liste-verweis.csv"))));
     }
 
     void answersWithItsExitCodeAndAGermanMessage_data()
@@ -125,6 +132,29 @@ private slots:
                              << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("PDF") << QStringList{"--pdf", "aus.pdf", "blatt.grob"} << false << 0 << QString()
                              << QByteArray("%PDF");
+        const QString abgelehnt = QStringLiteral("grobrechner: Zeile 5, Anzahl der zu sanierenden Lichtpunkte: fehlt");
+        QTest::newRow("Hilfe zur Liste") << QStringList{"--help"} << false << 0 << "--liste <LISTE.csv>" << QByteArray();
+        QTest::newRow("Liste ganz berechnet") << QStringList{"--liste", "vorlage.csv", "--csv", "aus.csv"} << false
+                                              << 0 << QString() << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("Liste mit abgelehnter Zeile") << QStringList{"--liste", "liste.csv", "--csv", "aus.csv"}
+                                                     << false << 3 << abgelehnt << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("Liste als PDF") << QStringList{"--liste", "liste.csv", "--pdf", "aus.pdf"} << false << 3
+                                       << abgelehnt << QByteArray("%PDF");
+        QTest::newRow("Liste fehlt") << QStringList{"--liste", "fehlt.csv", "--csv", "aus.csv"} << false << 1
+                                     << "Die Datei „fehlt.csv“ lässt sich nicht öffnen" << QByteArray();
+        QTest::newRow("Liste ist keine Liste") << QStringList{"--liste", "blatt.grob", "--csv", "aus.csv"} << false
+                                               << 1 << "fehlen die Spalten „Bezeichnung“ und „Pfad“" << QByteArray();
+        QTest::newRow("Liste ohne Ausgabe") << QStringList{"--liste", "liste.csv"} << false << 2
+                                            << "Zu --liste gehört genau eine von --csv und --pdf" << QByteArray();
+        QTest::newRow("Liste mit Kalkulation") << QStringList{"--liste", "liste.csv", "--csv", "aus.csv", "blatt.grob"}
+                                               << false << 2 << "Zu --liste gehört keine Kalkulation" << QByteArray();
+        QTest::newRow("Ausgabe ist die Liste")
+            << QStringList{"--liste", "liste.csv", "--csv", "liste-verweis.csv"} << false << 2
+            << "ist die Straßenliste selbst" << QByteArray();
+        QTest::newRow("Vorlage") << QStringList{"--vorlage", "aus.csv"} << false << 0 << QString()
+                                 << QByteArray("\xEF\xBB\xBF");
+        QTest::newRow("Vorlage mit Liste") << QStringList{"--vorlage", "aus.csv", "--liste", "liste.csv"} << false << 2
+                                           << "--vorlage steht allein" << QByteArray();
     }
     void answersWithItsExitCodeAndAGermanMessage()
     {
@@ -140,8 +170,9 @@ private slots:
         const Lauf lauf = starten(argumente, mitBildschirm);
         QVERIFY2(lauf.ausgabe.contains(ausgabe), qPrintable(lauf.ausgabe));
         QCOMPARE(lauf.code, code);
-        // Neither the calculation nor the pipe was replaced.
+        // Neither the calculation, the list nor the pipe was replaced.
         QVERIFY(kalkulationLesen(QStringLiteral("blatt.grob")).kalkulation);
+        QCOMPARE(strassenlisteLesen(QStringLiteral("liste.csv"), {}).liste->zeilen.size(), std::size_t{4});
         struct stat pipe {};
         QVERIFY(::stat("aus.pipe", &pipe) == 0 && S_ISFIFO(pipe.st_mode));
         QStringList aus = QDir().entryList({QStringLiteral("aus.*")});

@@ -128,7 +128,7 @@ class DialogeTest : public Programmtest {
             return bisSchritt(Pfad::Gemeindestrasse, 2)->druckknopf();
         case Ort::DruckfehlerBlatt: {
             Pfadformular* blatt = bisSchritt(Pfad::Sanierung, 5);
-            a->dienste().neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo()); };
+            a->dienste().neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(Drucker{}); };
             return blatt->druckknopf();
         }
         case Ort::DruckenInfo:

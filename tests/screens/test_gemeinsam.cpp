@@ -280,7 +280,7 @@ private slots:
 
     void withoutAPrinterTheUserLearnsWhyOnceAndWhatToDoInstead()
     {
-        t->dienste.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(QPrinterInfo()); };
+        t->dienste.neuerDruckauftrag = [] { return std::make_unique<QtDruckauftrag>(Drucker{}); };
         Anwendung ohneDrucker(t->dienste);
         ohneDrucker.hauptmenue()->show();
         ohneDrucker.folge().starte(Pfad::Sanierung);
@@ -306,6 +306,13 @@ private slots:
 
     // Looked up, not linked: a misspelt call or library would silently drop the check.
     void theCallsThatAskCupsAboutAJobAreFound() { QVERIFY(cupsZurHand()); }
+
+    // Loaded, not linked: a module not built beside the program, or without its
+    // entry, would leave every printout with an error.
+    void thePrintingModuleIsFoundBesideTheProgram()
+    {
+        QCOMPARE(standarddrucker(QStringLiteral(GROBRECHNER_PROGRAMMORDNER)).fehler, QString());
+    }
 
     void theInfoScreenPrintsInPortraitWithoutACaptionTwice()
     {

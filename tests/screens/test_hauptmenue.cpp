@@ -1,4 +1,5 @@
-// The main menu: start values, the notes before each path, "Beenden".
+// The main menu: start values, the notes before each path, "Beenden", what waits for its first picture.
+#include "erstesbild.h"
 #include "testhilfen.h"
 
 #include <QCheckBox>
@@ -29,6 +30,20 @@ private slots:
         QCOMPARE(knopf("Command2")->text(), QStringLiteral("Sanierung einer Gemeindestraße"));
         QCOMPARE(knopf("Command4")->text(), QStringLiteral("Beenden"));
         QVERIFY(!finde<QLabel>(a->hauptmenue(), "Label4")->text().isEmpty());
+    }
+
+    void whatWaitsForTheFirstPictureRunsOnceAWindowHasPainted()
+    {
+        QVERIFY(QTest::qWaitForWindowExposed(a->hauptmenue()));
+        auto laeufe = std::make_shared<int>(0);
+        nachDemErstenBild([laeufe] { ++*laeufe; });
+        QCoreApplication::processEvents();
+        QCOMPARE(*laeufe, 0); // nothing painted since
+        a->hauptmenue()->update();
+        QTRY_COMPARE(*laeufe, 1);
+        a->hauptmenue()->repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(*laeufe, 1);
     }
 
     void eachPathOpensOnlyAfterItsNotes_data()

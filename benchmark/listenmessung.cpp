@@ -1,0 +1,200 @@
+// Measures street lists of 10 000 and 20 000 lines, made of the example list's
+// lines over and over:
+//   - `grobrechner --liste … --csv …` as a whole process, and its peak memory
+//     against a run on the example list itself;
+//   - the list window: from asking for the list to the table shown, the memory
+//     it keeps per line, and sorting by each column.
+// Usage: listenmessung <grobrechner> [runs]
+#include "anwendung.h"
+#include "echtedienste.h"
+#include "frmliste.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <fcntl.h>
+#include <cstdio>
+#include <fstream>
+#include <spawn.h>
+#include <tuple>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+using namespace grobrechner;
+
+namespace {
+
+struct Lauf {
+    double millisekunden;
+    double cpuMillisekunden; // user and system, all threads
+    long spitzeKb;
+};
+
+Lauf starten(const char* programm, const std::vector<QByteArray>& argumente)
+{
+    std::vector<char*> argv{const_cast<char*>(programm)};
+    for (const QByteArray& a : argumente)
+        argv.push_back(const_cast<char*>(a.constData()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t aktionen;
+    posix_spawn_file_actions_init(&aktionen);
+    posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const auto anfang = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, programm, &aktionen, nullptr, argv.data(), environ) != 0)
+        std::exit(2);
+    int status = 0;
+    rusage verbrauch{};
+    wait4(pid, &status, 0, &verbrauch);
+    posix_spawn_file_actions_destroy(&aktionen);
+    // 3: the example's deliberate error is in every copy of its lines.
+    if (!WIFEXITED(status) || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 3)) {
+        std::fprintf(stderr, "%s endete mit einem Fehler\n", programm);
+        std::exit(2);
+    }
+    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000 + double(t.tv_usec) / 1000; };
+    return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count(),
+            ms(verbrauch.ru_utime) + ms(verbrauch.ru_stime), verbrauch.ru_maxrss};
+}
+
+double median(std::vector<double> werte)
+{
+    std::sort(werte.begin(), werte.end());
+    const std::size_t n = werte.size();
+    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
+}
+
+long speicherJetztKb()
+{
+    std::ifstream statm("/proc/self/statm");
+    long gesamt = 0, resident = 0;
+    statm >> gesamt >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+// The example's header and `zeilen` lines of it, over and over.
+QByteArray liste(int zeilen)
+{
+    QFile f(QStringLiteral(GROBRECHNER_BEISPIELLISTE));
+    if (!f.open(QIODevice::ReadOnly))
+        std::exit(2);
+    const QList<QByteArray> alle = f.readAll().split('\n');
+    QList<QByteArray> strassen;
+    for (qsizetype i = 1; i < alle.size(); ++i)
+        if (!alle[i].trimmed().isEmpty())
+            strassen << alle[i];
+    QByteArray text = alle[0] + '\n';
+    for (int i = 0; i < zeilen; ++i)
+        text += strassen[i % strassen.size()] + '\n';
+    return text;
+}
+
+class Stumm final : public Meldungen {
+public:
+    bool information(QWidget*, const QString&, const QString&) override { return true; }
+    bool frage(QWidget*, const QString&, const QString&) override { return false; }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "Aufruf: %s <grobrechner> [Läufe]\n", argv[0]);
+        return 2;
+    }
+    const int laeufe = argc > 2 ? std::atoi(argv[2]) : 7;
+    if (!getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QTemporaryDir ordner;
+    const auto schreiben = [&](const QString& name, const QByteArray& inhalt) {
+        QFile f(ordner.filePath(name));
+        if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
+            std::exit(2);
+        return f.fileName();
+    };
+    const QString zehntausend = schreiben(QStringLiteral("10000.csv"), liste(10000));
+    const QString zwanzigtausend = schreiben(QStringLiteral("20000.csv"), liste(20000));
+    const QByteArray aus = ordner.filePath(QStringLiteral("aus.csv")).toLocal8Bit();
+
+    // 1: the command line, as a whole process.
+    const auto befehlszeile = [&](const QString& datei) {
+        std::vector<double> zeiten, cpu, speicher;
+        for (int i = 0; i < laeufe; ++i) {
+            const Lauf l = starten(argv[1], {"--liste", datei.toLocal8Bit(), "--csv", aus});
+            zeiten.push_back(l.millisekunden);
+            cpu.push_back(l.cpuMillisekunden);
+            speicher.push_back(double(l.spitzeKb));
+        }
+        return std::tuple{median(zeiten), median(cpu), median(speicher)};
+    };
+    const auto [tBeispiel, cBeispiel, sBeispiel] = befehlszeile(QStringLiteral(GROBRECHNER_BEISPIELLISTE));
+    const auto [t10, c10, s10] = befehlszeile(zehntausend);
+    const auto [t20, c20, s20] = befehlszeile(zwanzigtausend);
+
+    // 2: the window, with the real services but silent boxes.
+    QApplication app(argc, argv);
+    Stumm stumm;
+    Dienste dienste = echteDienste();
+    dienste.meldungen = &stumm;
+    dienste.homepageOeffnen = [](const QUrl&) {};
+    Anwendung anwendung(dienste);
+    anwendung.hauptmenue()->show();
+    anwendung.hauptmenue()->findChild<QPushButton*>(QStringLiteral("cmdliste"))->click();
+    frmliste* fenster = anwendung.listenfenster();
+    QCoreApplication::processEvents();
+    const auto zeigen = [&](const QString& datei) {
+        QElapsedTimer uhr;
+        uhr.start();
+        fenster->laden(datei);
+        while (fenster->laedt())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents(); // laid out and painted
+        return double(uhr.nsecsElapsed()) / 1e6;
+    };
+    zeigen(QStringLiteral(GROBRECHNER_BEISPIELLISTE));
+    const long vorher = speicherJetztKb();
+    std::vector<double> anzeigen{zeigen(zehntausend)};
+    const long mit10 = speicherJetztKb();
+    for (int i = 1; i < std::max(3, laeufe / 2); ++i)
+        anzeigen.push_back(zeigen(zehntausend));
+
+    auto* tabelle = fenster->findChild<QTableView*>(QStringLiteral("tblliste"));
+    std::vector<double> sortieren;
+    for (int s = 0; s < tabelle->model()->columnCount(); ++s)
+        for (Qt::SortOrder ordnung : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            QElapsedTimer uhr;
+            uhr.start();
+            tabelle->sortByColumn(s, ordnung);
+            QCoreApplication::processEvents();
+            sortieren.push_back(double(uhr.nsecsElapsed()) / 1e6);
+        }
+
+    std::printf("| Straßenliste | Zeit | Speicher | Ziel |\n|---|---|---|---|\n");
+    std::printf("| `--liste --csv`, Beispiel (24 Zeilen), ganzer Prozess (Median von %d) | %.0f ms (CPU %.0f ms) | "
+                "%.1f MiB | |\n",
+                laeufe, tBeispiel, cBeispiel, sBeispiel / 1024);
+    std::printf("| `--liste --csv`, 10 000 Zeilen, ganzer Prozess | %.0f ms (CPU %.0f ms) | %.1f MiB, %.2f KiB je "
+                "Zeile | < 1 s, < 1 KiB je Zeile |\n",
+                t10, c10, s10 / 1024, (s10 - sBeispiel) / 10000);
+    std::printf("| `--liste --csv`, 20 000 Zeilen, ganzer Prozess | %.0f ms (CPU %.0f ms) | %.1f MiB, %.2f KiB je "
+                "Zeile | |\n",
+                t20, c20, s20 / 1024, (s20 - sBeispiel) / 20000);
+    std::printf("| Fenster: 10 000 Zeilen lesen, berechnen und zeigen (Median von %zu) | %.0f ms | %.2f KiB je Zeile "
+                "mehr | < 1 s |\n",
+                anzeigen.size(), median(anzeigen), double(mit10 - vorher) / 10000);
+    std::printf("| Fenster: nach einer Spalte sortieren, 10 000 Zeilen (Median / längste von %zu) | %.0f ms / %.0f ms | "
+                "| < 100 ms |\n",
+                sortieren.size(), median(sortieren), *std::max_element(sortieren.begin(), sortieren.end()));
+    return 0;
+}
