@@ -110,7 +110,7 @@ QString pdfaSchreiben(QIODevice& ziel, const Dokumentangaben& angaben, const QPa
         pdf.setCreator(angaben.ersteller);
         pdf.setDocumentXmpMetadata(xmp(angaben));
         pdf.setPageLayout(seite);
-        const QString fehler = malen(pdf);
+        QString fehler = malen(pdf);
         if (!fehler.isEmpty())
             return fehler;
     } // the writer finishes the document as it goes
