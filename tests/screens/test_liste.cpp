@@ -124,24 +124,32 @@ private slots:
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
     }
 
+    // Words in a figure's place stand after every figure and empty cells last, whichever way the figures run.
     void sortsFiguresByValueAndNamesInGermanOrder_data()
     {
         QTest::addColumn<QString>("spalte");
+        QTest::addColumn<Qt::SortOrder>("richtung");
         QTest::addColumn<QStringList>("ordnung");
-        QTest::newRow("Namen") << "Bezeichnung"
-                               << QStringList{"Ahornweg", "Ährenweg", "Ulmenweg", "Weg 2", "weg 10", "Zeppelinstraße"};
-        QTest::newRow("Zahlen") << "Betrag" << QStringList{"-3", "85", "900", "1.250", "12.000", ""};
+        const QString keine = QStringLiteral("keine Amortisation innerhalb von 25 Jahren");
+        QTest::newRow("Namen") << "Bezeichnung" << Qt::AscendingOrder
+                               << QStringList{"Ahornweg", "Ährenweg", "Ulmenweg", "Vogelsang", "Weg 2", "weg 10",
+                                              "Zeppelinstraße"};
+        QTest::newRow("Zahlen steigend") << "Betrag" << Qt::AscendingOrder
+                                         << QStringList{"-3", "85", "900", "1.250", "12.000", keine, ""};
+        QTest::newRow("Zahlen fallend") << "Betrag" << Qt::DescendingOrder
+                                        << QStringList{"12.000", "1.250", "900", "85", "-3", keine, ""};
     }
     void sortsFiguresByValueAndNamesInGermanOrder()
     {
         QFETCH(QString, spalte);
+        QFETCH(Qt::SortOrder, richtung);
         QFETCH(QStringList, ordnung);
         QStringList zeilen{QStringLiteral("Bezeichnung;Pfad;Betrag")};
         for (const char* z : {"weg 10;x;1.250", "Zeppelinstraße;x;", "Ährenweg;x;85", "Weg 2;x;12.000", "Ahornweg;x;-3",
-                              "Ulmenweg;x;900"})
+                              "Vogelsang;x;keine Amortisation innerhalb von 25 Jahren", "Ulmenweg;x;900"})
             zeilen << QString::fromUtf8(z);
         geoeffnet(datei(QStringLiteral("namen.csv"), zeilen.join(u'\n').toUtf8()));
-        tabelle()->sortByColumn(this->spalte(spalte), Qt::AscendingOrder);
+        tabelle()->sortByColumn(this->spalte(spalte), richtung);
         QCOMPARE(spaltentexte(spalte), ordnung);
     }
 
