@@ -2,14 +2,17 @@
 // window, shows it ranked with its totals and refused lines, sorts figures
 // as figures and names in German order, writes CSV, PDF and the template, and
 // opens a line on the sheet the path screens show for the same inputs.
+#include "bericht.h"
 #include "frmliste.h"
 #include "listenspalten.h"
+#include "programm.h"
 #include "testhilfen.h"
 #include "zahlentext.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -224,6 +227,63 @@ private slots:
         }
         QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht gespeichert"});
         QVERIFY(t->meldungen.meldungen.back().text.contains(QStringLiteral("Straßenliste selbst")));
+    }
+
+    // The PDF is a report of the list as the window shows it: every line's
+    // name and status, every column and the totals as text; the heads and
+    // "Seite X von Y" on every page; no word below 9 pt or right of the page
+    // number; PDF/A-1b with its author; no pixels.
+    void thePdfIsAReportOfEveryLine()
+    {
+        geoeffnet(QStringLiteral(GROBRECHNER_BEISPIELLISTE));
+        const QString pdf = datei(QStringLiteral("bericht.pdf"));
+        t->dateiwahl.antworten.push_back(pdf);
+        klick("cmdpdf");
+        QCOMPARE(t->meldungen.titel(), QStringList());
+
+        const QString roh = programmausgabe(QStringLiteral("pdftotext"), {"-raw", pdf, "-"});
+        const QString inhalt = verdichtet(roh);
+        QStringList fehlend{text("lblsumme")};
+        for (int s = 0; s < tabelle()->model()->columnCount(); ++s)
+            fehlend << tabelle()->model()->headerData(s, Qt::Horizontal).toString();
+        fehlend << spaltentexte(QStringLiteral("Bezeichnung")) << spaltentexte(QStringLiteral("Status"));
+        fehlend.removeIf([&](const QString& t) { return inhalt.contains(verdichtet(t)); });
+        QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join('\n')));
+        const QStringList seiten = roh.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(seiten.size() > 1);
+        for (int i = 0; i < seiten.size(); ++i)
+            QVERIFY2(seiten[i].contains(QStringLiteral("Bezeichnung"))
+                         && seiten[i].contains(QStringLiteral("Seite %1 von %2").arg(i + 1).arg(seiten.size())),
+                     qPrintable(seiten[i]));
+
+        // A word is as high as its font's ascent and descent: at 9 pt, 9 times what the font has per point.
+        QFont neun(berichtsstil::schriftart);
+        neun.setPixelSize(900);
+        const double mindestens = (QFontMetricsF(neun).ascent() + QFontMetricsF(neun).descent()) / 100 * 0.995;
+        const QString woerter = programmausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+        QStringList falsch;
+        for (const QString& seite : woerter.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
+            QList<QRegularExpressionMatch> w;
+            for (auto it = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                                                             "yMax=\"([\\d.]+)\">([^<]*)<"))
+                               .globalMatch(seite);
+                 it.hasNext();)
+                w << it.next();
+            const auto seitenzahl = std::find_if(w.begin(), w.end(), [](const auto& m) { return m.captured(4) == u"Seite"; });
+            QVERIFY(w.end() - seitenzahl > 3);
+            const double rechts = seitenzahl[3].captured(2).toDouble();
+            for (const QRegularExpressionMatch& m : w)
+                if (m.captured(3).toDouble() - m.captured(1).toDouble() < mindestens || m.captured(2).toDouble() > rechts + 0.5)
+                    falsch << m.captured(4);
+        }
+        QVERIFY2(falsch.isEmpty(), qPrintable(falsch.join(' ')));
+
+        QVERIFY(programmausgabe(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Author: +%1\n").arg(QString::fromUtf8(programmname.data(), programmname.size())))));
+        const QString xmp = programmausgabe(QStringLiteral("pdfinfo"), {"-meta", pdf});
+        QVERIFY(xmp.contains(QStringLiteral("<pdfaid:part>1</pdfaid:part>"))
+                && xmp.contains(QStringLiteral("<pdfaid:conformance>B</pdfaid:conformance>")));
+        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", pdf}).count('\n'), 2);
     }
 
     void aFileRefusedWholeSaysWhyAndKeepsTheList()
