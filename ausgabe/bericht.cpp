@@ -372,7 +372,8 @@ std::vector<Berichtszelle> zellenIn(const std::vector<Berichtszelle>& zellen, co
     std::size_t c = 0;
     for (const Berichtszelle& z : zellen) {
         const std::size_t ende = c + static_cast<std::size_t>(std::max(1, z.spalten));
-        const auto anzahl = std::count_if(spalten.begin(), spalten.end(), [&](std::size_t s) { return s >= c && s < ende; });
+        const auto anzahl =
+            std::count_if(spalten.begin(), spalten.end(), [&](std::size_t s) { return s >= c && s < ende; });
         if (anzahl > 0) {
             teil.push_back(z);
             teil.back().spalten = static_cast<int>(anzahl);

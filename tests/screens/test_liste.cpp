@@ -261,25 +261,27 @@ private slots:
         neun.setPixelSize(900);
         const double mindestens = (QFontMetricsF(neun).ascent() + QFontMetricsF(neun).descent()) / 100 * 0.995;
         const QString woerter = programmausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+        const QRegularExpression wort(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
         QStringList falsch;
         for (const QString& seite : woerter.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
             QList<QRegularExpressionMatch> w;
-            for (auto it = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                                                             "yMax=\"([\\d.]+)\">([^<]*)<"))
-                               .globalMatch(seite);
-                 it.hasNext();)
+            for (auto it = wort.globalMatch(seite); it.hasNext();)
                 w << it.next();
-            const auto seitenzahl = std::find_if(w.begin(), w.end(), [](const auto& m) { return m.captured(4) == u"Seite"; });
+            // "Seite X von Y" stands right-aligned at the right margin.
+            const auto seitenzahl =
+                std::find_if(w.begin(), w.end(), [](const auto& m) { return m.captured(4) == u"Seite"; });
             QVERIFY(w.end() - seitenzahl > 3);
             const double rechts = seitenzahl[3].captured(2).toDouble();
             for (const QRegularExpressionMatch& m : w)
-                if (m.captured(3).toDouble() - m.captured(1).toDouble() < mindestens || m.captured(2).toDouble() > rechts + 0.5)
+                if (m.captured(3).toDouble() - m.captured(1).toDouble() < mindestens
+                    || m.captured(2).toDouble() > rechts + 0.5)
                     falsch << m.captured(4);
         }
         QVERIFY2(falsch.isEmpty(), qPrintable(falsch.join(' ')));
 
+        const QString autor = QString::fromUtf8(programmname.data(), static_cast<qsizetype>(programmname.size()));
         QVERIFY(programmausgabe(QStringLiteral("pdfinfo"), {pdf})
-                    .contains(QRegularExpression(QStringLiteral("Author: +%1\n").arg(QString::fromUtf8(programmname.data(), programmname.size())))));
+                    .contains(QRegularExpression(QStringLiteral("Author: +") + QRegularExpression::escape(autor))));
         const QString xmp = programmausgabe(QStringLiteral("pdfinfo"), {"-meta", pdf});
         QVERIFY(xmp.contains(QStringLiteral("<pdfaid:part>1</pdfaid:part>"))
                 && xmp.contains(QStringLiteral("<pdfaid:conformance>B</pdfaid:conformance>")));
