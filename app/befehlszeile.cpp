@@ -65,7 +65,7 @@ int listeSchreiben(const Auftrag& auftrag)
         auftrag.art == Auftrag::Art::ListeCsv
             ? listeSpeichern(auftrag.ausgabe, liste)
             : listeAlsPdf(auftrag.ausgabe, liste, liste.rangfolge, QFileInfo(auftrag.datei).fileName(),
-                          QDate::currentDate());
+                          echteDienste().jetzt());
     if (!fehler.isEmpty()) {
         ausgeben(stderr, einzeilig(texte::nichtGespeichert.arg(QDir::toNativeSeparators(auftrag.ausgabe), fehler)));
         return 1;

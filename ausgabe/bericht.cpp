@@ -188,6 +188,10 @@ public:
         return alle;
     }
 
+    // How narrow each column can be: a fixed one as wide as its texts on one
+    // line, one with a weight as its widest word.
+    const std::vector<double>& mindestbreiten() const { return m_mindest; }
+
 private:
     static QString text(const Berichtszeile& z) { return z.zellen.empty() ? QString() : z.zellen.front().text; }
     static QFont kopfschrift() { return berichtsschrift(berichtsstil::klein, true); }
@@ -237,6 +241,9 @@ private:
         for (const Berichtszeile& z : m_tabelle.zeilen)
             if (z.art == Berichtszeile::Art::Werte)
                 durchlaufen(z.zellen, berichtsschrift(berichtsstil::text, z.betont), true);
+        m_mindest.assign(n, 0);
+        for (std::size_t c = 0; c < n; ++c)
+            m_mindest[c] = fest(c) ? m_breiten[c] : woerter[c];
         double gewichte = 0;
         for (std::size_t c = 0; c < n; ++c)
             if (!fest(c)) {
@@ -247,10 +254,30 @@ private:
             boden = std::max(boden, m_breite / 3);
         for (const Spanne& sp : spannen)
             weiten(sp.anfang, sp.ende, std::min(sp.ganz, breite(sp.anfang, sp.ende) + m_breite - boden - belegt()));
-        const double rest = std::max(0.0, m_breite - belegt());
+        // A column whose share would be narrower than its widest word keeps
+        // that width, and the others share what is left, so that together
+        // they stay within the table's width.
+        std::vector<bool> amWort(n, false);
+        double frei = 0, teiler = 0;
+        for (bool weiter = true; weiter;) {
+            weiter = false;
+            frei = std::max(0.0, m_breite - belegt());
+            teiler = 0;
+            for (std::size_t c = 0; c < n; ++c) {
+                if (fest(c))
+                    continue;
+                if (amWort[c])
+                    frei -= woerter[c];
+                else
+                    teiler += m_tabelle.spalten[c].gewicht;
+            }
+            for (std::size_t c = 0; c < n; ++c)
+                if (!fest(c) && !amWort[c] && std::max(0.0, frei) * m_tabelle.spalten[c].gewicht / teiler < woerter[c])
+                    amWort[c] = weiter = true;
+        }
         for (std::size_t c = 0; c < n; ++c)
             if (!fest(c))
-                m_breiten[c] = std::max(woerter[c], rest * m_tabelle.spalten[c].gewicht / gewichte);
+                m_breiten[c] = amWort[c] ? woerter[c] : std::max(0.0, frei) * m_tabelle.spalten[c].gewicht / teiler;
     }
 
     double breite(std::size_t anfang, std::size_t ende) const
@@ -334,7 +361,93 @@ private:
     double m_rand; // left and right of a cell's text
     double m_luft; // above and below it
     std::vector<double> m_breiten;
+    std::vector<double> m_mindest;
 };
+
+// The cells of a row (or the heads) over the columns of a part, in their
+// order: each cell over as many of them as it spans; one over none is left out.
+std::vector<Berichtszelle> zellenIn(const std::vector<Berichtszelle>& zellen, const std::vector<std::size_t>& spalten)
+{
+    std::vector<Berichtszelle> teil;
+    std::size_t c = 0;
+    for (const Berichtszelle& z : zellen) {
+        const std::size_t ende = c + static_cast<std::size_t>(std::max(1, z.spalten));
+        const auto anzahl =
+            std::count_if(spalten.begin(), spalten.end(), [&](std::size_t s) { return s >= c && s < ende; });
+        if (anzahl > 0) {
+            teil.push_back(z);
+            teil.back().spalten = static_cast<int>(anzahl);
+        }
+        c = ende;
+    }
+    return teil;
+}
+
+// The columns of each part of a table (see Berichtstabelle): all of them in
+// one when they fit the width.
+std::vector<std::vector<std::size_t>> spaltenteile(const std::vector<double>& mindest, std::size_t kennspalten,
+                                                   double breite)
+{
+    const std::size_t n = mindest.size();
+    const std::size_t kenn = std::min(kennspalten, n);
+    double vorn = 0;
+    for (std::size_t c = 0; c < kenn; ++c)
+        vorn += mindest[c];
+    // As many columns to a part as `platz` holds, at least one beside those in front.
+    const auto packen = [&](double platz) {
+        std::vector<std::vector<std::size_t>> teile;
+        double belegt = 0;
+        for (std::size_t c = kenn; c < n; ++c) {
+            if (teile.empty() || (belegt + mindest[c] > platz && teile.back().size() > kenn)) {
+                teile.emplace_back();
+                for (std::size_t k = 0; k < kenn; ++k)
+                    teile.back().push_back(k);
+                belegt = vorn;
+            }
+            teile.back().push_back(c);
+            belegt += mindest[c];
+        }
+        return teile;
+    };
+    std::vector<std::vector<std::size_t>> teile = packen(breite);
+    if (teile.size() <= 1) {
+        std::vector<std::size_t> alle(n);
+        for (std::size_t c = 0; c < n; ++c)
+            alle[c] = c;
+        return {alle};
+    }
+    // The narrowest width that needs no more parts: the last part is not left
+    // with a column or two while the others are full.
+    double unten = vorn, oben = breite;
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        const double mitte = (unten + oben) / 2;
+        (packen(mitte).size() <= teile.size() ? oben : unten) = mitte;
+    }
+    return packen(oben);
+}
+
+// A part of a table with the given columns (see Berichtstabelle).
+Berichtstabelle teiltabelle(const Berichtstabelle& tabelle, const std::vector<std::size_t>& spalten, bool letzter)
+{
+    Berichtstabelle teil;
+    for (std::size_t c : spalten)
+        teil.spalten.push_back(tabelle.spalten[c]);
+    teil.koepfe = zellenIn(tabelle.koepfe, spalten);
+    bool vorige = true; // whether the row before stands in this part
+    for (const Berichtszeile& z : tabelle.zeilen) {
+        const bool ueberAlle = z.art == Berichtszeile::Art::Werte && z.zellen.size() == 1
+                               && static_cast<std::size_t>(z.zellen.front().spalten) >= tabelle.spalten.size();
+        if (z.art == Berichtszeile::Art::Anmerkung ? !vorige : ueberAlle && !letzter) {
+            vorige = false;
+            continue;
+        }
+        teil.zeilen.push_back(z);
+        if (z.art == Berichtszeile::Art::Werte)
+            teil.zeilen.back().zellen = zellenIn(z.zellen, spalten);
+        vorige = true;
+    }
+    return teil;
+}
 
 // --- The page frame ----------------------------------------------------------------
 
@@ -525,10 +638,17 @@ QString Bericht::schreiben(QIODevice& ziel, const Dokumentangaben& angaben) cons
             } else if (const auto* a = std::get_if<Absatz>(&block)) {
                 stuecke.push_back(textstueck(texte, breite, berichtsschrift(berichtsstil::text), Qt::black, a->text, 4 * m.pt));
             } else if (const auto* t = std::get_if<Berichtstabelle>(&block)) {
-                std::vector<Stueck> zeilen = Tabellensatz(*t, texte, m, breite).stuecke(tabellen++);
-                if (!zeilen.empty())
-                    zeilen.front().abstandDavor = std::max(zeilen.front().abstandDavor, abstand);
-                std::move(zeilen.begin(), zeilen.end(), std::back_inserter(stuecke));
+                const auto teile =
+                    spaltenteile(Tabellensatz(*t, texte, m, breite).mindestbreiten(), t->kennspalten, breite);
+                for (std::size_t i = 0; i < teile.size(); ++i) {
+                    const Berichtstabelle teil =
+                        teile.size() == 1 ? *t : teiltabelle(*t, teile[i], i + 1 == teile.size());
+                    std::vector<Stueck> zeilen = Tabellensatz(teil, texte, m, breite).stuecke(tabellen++);
+                    if (!zeilen.empty())
+                        zeilen.front().abstandDavor =
+                            std::max(zeilen.front().abstandDavor, i == 0 ? abstand : 12 * m.pt);
+                    std::move(zeilen.begin(), zeilen.end(), std::back_inserter(stuecke));
+                }
             } else if (const auto* z = std::get_if<Zeichnung>(&block)) {
                 const double bild = z->hoehe * m.mm, luft = 3 * m.pt;
                 const Stueck unterschrift =

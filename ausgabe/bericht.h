@@ -35,7 +35,8 @@ class QRectF;
 //
 // The result sheets use it through ergebnisbericht.h; a list or register
 // builds a Bericht in landscape with one Berichtstabelle (weights on its text
-// columns, its totals `betont`) and writes it the same way.
+// columns, its totals `betont`, its name column repeated when the table is
+// set in parts) and writes it the same way (listenpdf.h).
 
 namespace grobrechner {
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <Qt>
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -49,11 +50,20 @@ struct Berichtszeile {
     static Berichtszeile anmerkung(const QString& text) { return {Art::Anmerkung, {{text}}, false, 0}; }
 };
 
+// A table whose columns, each at its narrowest (a figure on one line, a text
+// as wide as its widest word), are wider than the page is set in parts, one
+// after the other, as a spreadsheet prints a wide sheet: each part with as
+// many columns as fit, the parts about as wide as each other, and the first
+// `kennspalten` columns (what names a row) in front of every part. A row
+// stands in every part with its cells over that part's columns, but a row of
+// one cell over the whole table (a total) and the notes after it stand in the
+// last part only, where the table ends.
 struct Berichtstabelle {
     std::vector<Berichtsspalte> spalten;
     // The column heads, with their spans; none: the table has no head row.
     std::vector<Berichtszelle> koepfe;
     std::vector<Berichtszeile> zeilen;
+    std::size_t kennspalten = 0;
 };
 
 } // namespace grobrechner

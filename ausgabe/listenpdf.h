@@ -2,21 +2,25 @@
 
 #include "strassenliste.h"
 
-#include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <vector>
 
 namespace grobrechner {
 
-// Writes a computed street list as an A4 landscape PDF: on every page a head
-// with the list's name, the date and the data basis, then the table's column
-// heads and as many lines as fit, and "Seite 1 von 2" at the foot; the totals
-// after the last line. The columns are those of the list window
-// (anzeigespalten), the lines in `reihenfolge` (indices into liste.zeilen).
-// Vector graphics with real text, written atomically; empty on success,
-// otherwise what went wrong, in German.
+// Writes a computed street list as a report, PDF/A-1b in A4 landscape: the
+// title "Straßenliste", the list's name, the date of `jetzt` and the data
+// basis; then one table with the columns of the list window (anzeigespalten),
+// figures right-aligned on one line, texts wrapping, the lines in
+// `reihenfolge` (indices into liste.zeilen), refused ones with their reason as
+// status; the totals in bold at its end. In the report's own sizes the
+// columns of a list are far wider than a page, so the table is set in parts
+// one after the other, each with the street's name in front (see
+// Berichtstabelle). The document names the list as its title, the program as
+// author and creator and the data basis as subject. Written atomically; empty
+// on success, otherwise what went wrong, in German.
 QString listeAlsPdf(const QString& dateiname, const Strassenliste& liste, const std::vector<int>& reihenfolge,
-                    const QString& listenname, const QDate& datum);
+                    const QString& listenname, const QDateTime& jetzt);
 
 } // namespace grobrechner

@@ -23,6 +23,10 @@ constexpr Ergebnisspalte spalten[] = {
     {"Gesamtersparnis 25 Jahre €", {"lblgesersp"}, &S::ersparnis25},
     {"CO₂ pro Jahr t", {"lblco2jahr"}, &S::co2JahrNachher},
     {"CO₂ Bestand pro Jahr t", {"lblco2jahrb"}, &S::co2JahrVorher},
+    // What a renovation is worth beyond the plain sums; a new street's sheet has none of it.
+    {"Förderung €", {"lblfoerderung"}},
+    {"Kapitalwert €", {"lblkapitalwert"}},
+    {"Dynamische Amortisation Jahre", {"lbldynamo"}},
 };
 
 // Every visible label of the sheet, in the order of its rows.

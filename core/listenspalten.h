@@ -48,8 +48,9 @@ std::span<const Ergebnisspalte> ergebnisspalten();
 
 // The figures of a result sheet in the order of ergebnisspalten(), each as the
 // sheet shows it and as the sheet's CSV writes it: a number without the "."
-// between groups ("1.234" gives "1234"), an undefined one as "–"; empty where
-// the sheet has no such figure.
+// between groups ("1.234" gives "1234"), an undefined one as "–", words in a
+// figure's place as they stand ("keine Amortisation innerhalb von 25 Jahren");
+// empty where the sheet has no such figure.
 std::vector<std::string> ergebniszellen(const Blattinhalt& blatt);
 
 // Adds the figures of one computed street (cells as ergebniszellen gives

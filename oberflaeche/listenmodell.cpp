@@ -106,14 +106,16 @@ void Listensortierung::sort(int spalte, Qt::SortOrder ordnung)
                 s.text = deutsch.sortKey(text);
             }
         }
+        // The kinds keep their order; within a kind, the direction chosen.
+        const int richtung = ordnung == Qt::AscendingOrder ? 1 : -1;
         const auto vergleich = [&](int a, int b) {
             const Schluessel& x = schluessel[static_cast<std::size_t>(a)];
             const Schluessel& y = schluessel[static_cast<std::size_t>(b)];
             if (x.art != y.art)
                 return x.art < y.art ? -1 : 1;
             if (x.art == 0)
-                return x.zahl < y.zahl ? -1 : y.zahl < x.zahl ? 1 : 0;
-            return x.art == 1 ? x.text->compare(*y.text) : 0;
+                return richtung * (x.zahl < y.zahl ? -1 : y.zahl < x.zahl ? 1 : 0);
+            return x.art == 1 ? richtung * x.text->compare(*y.text) : 0;
         };
         std::vector<int> folge(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
@@ -136,7 +138,8 @@ bool Listensortierung::lessThan(const QModelIndex& links, const QModelIndex& rec
     const auto r = static_cast<std::size_t>(rechts.row());
     if (l >= m_rang.size() || r >= m_rang.size())
         return QSortFilterProxyModel::lessThan(links, rechts);
-    return m_rang[l] < m_rang[r];
+    // The ranks already rise in the order shown; a falling sort asks the other way round.
+    return sortOrder() == Qt::AscendingOrder ? m_rang[l] < m_rang[r] : m_rang[r] < m_rang[l];
 }
 
 QSize Listentabelle::sizeHint() const

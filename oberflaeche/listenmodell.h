@@ -37,9 +37,12 @@ private:
 };
 
 // Sorts by any column as a reader expects: figures by their value, texts in
-// German order (capitals and umlauts alike, "Weg 2" before "Weg 10"), empty
-// cells last. The order of a column is worked out once as it is chosen, so a
-// long list sorts at once.
+// German order (capitals and umlauts alike, "Weg 2" before "Weg 10"). Figures
+// come first, then texts, then empty cells, in either direction: words in a
+// figure's place ("keine Amortisation innerhalb von 25 Jahren", "–") stand
+// after every figure, and the lines a column has nothing for (a new street
+// has no payback) after those, whether the figures rise or fall. The order of
+// a column is worked out once as it is chosen, so a long list sorts at once.
 class Listensortierung : public QSortFilterProxyModel {
     Q_OBJECT
 public:
@@ -51,7 +54,7 @@ protected:
     bool lessThan(const QModelIndex& links, const QModelIndex& rechts) const override;
 
 private:
-    std::vector<int> m_rang; // per source row, for the column sorted by
+    std::vector<int> m_rang; // per source row, for the column sorted by, rising in the order shown
 };
 
 // The table of the list window: as wide as its columns ask, as far as the

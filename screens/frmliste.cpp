@@ -255,11 +255,11 @@ void frmliste::pdfSpeichern()
         reihenfolge.push_back(liste->rangfolge[static_cast<std::size_t>(
             m_sortierung->mapToSource(m_sortierung->index(r, 0)).row())]);
     const QString name = QFileInfo(m_datei).fileName();
-    const QDate heute = rahmen().dienste().jetzt().date();
+    const QDateTime jetzt = rahmen().dienste().jetzt();
     speichern(QStringLiteral("Als PDF speichern"),
               dateinamenvorschlag(QFileInfo(m_datei).completeBaseName(), QStringLiteral("pdf")),
               QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"), [&](const QString& ziel) {
-                  return listeAlsPdf(ziel, *liste, reihenfolge, name, heute);
+                  return listeAlsPdf(ziel, *liste, reihenfolge, name, jetzt);
               });
 }
 

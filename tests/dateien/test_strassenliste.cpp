@@ -2,7 +2,9 @@
 // column and reason through the rules the screens apply, what a list may
 // spell differently, the planner's own columns, the totals, the first order,
 // the template and the example that comes with the program.
+#include "berechnung.h"
 #include "csvlesen.h"
+#include "csvtext.h"
 #include "strassenliste.h"
 #include "zahlentext.h"
 
@@ -85,6 +87,19 @@ qsizetype ergebnisspalte(const char* name)
 double zahl(QStringView text) { return zahlAusText(text.toString().toStdString()).value_or(0); }
 
 QString name(const Strassenliste& l, const Listenzeile& z) { return l.eingabe(z, l.eingabespalten[0]); }
+
+// The first label of the column that the sheet shows, as the sheet's CSV writes it.
+QString blattzelle(const Blattinhalt& blatt, const Ergebnisspalte& spalte)
+{
+    for (const Blatttabelle& t : blatt.tabellen)
+        for (const Blattzeile& r : t.zeilen)
+            for (const Wert& w : r.werte)
+                for (const Feld& f : w.teile)
+                    if (!r.verborgen && !f.name.empty()
+                        && std::find(spalte.felder.begin(), spalte.felder.end(), f.name) != spalte.felder.end())
+                        return QString::fromUtf8(csvText({{f.text}}).mid(3).chopped(2)); // without BOM and CRLF
+    return {};
+}
 
 } // namespace
 
@@ -311,16 +326,29 @@ private slots:
         QVERIFY(beispiel.open(QIODevice::ReadOnly));
         QTest::newRow("Beispiel") << beispiel.readAll() << 1;
     }
+    // Each computed line's results in the CSV are its sheet's figures as the
+    // engine computes the street; a renovation's sheet has every one of them.
     void templateAndExampleReadAsIntended()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(int, abgelehnt);
         const Strassenliste l = gelesen(inhalt);
         QCOMPARE(l.summe.nichtBerechnet, abgelehnt);
+        const CsvGelesen aus = csvLesen(listeAlsCsv(l));
+        QVERIFY(aus.tabelle);
         QSet<Pfad> pfade;
-        for (const Listenzeile& z : l.zeilen)
-            if (z.berechnet())
-                pfade.insert(*z.pfad);
+        for (std::size_t i = 0; i < l.zeilen.size(); ++i) {
+            const Listenzeile& z = l.zeilen[i];
+            if (!z.berechnet())
+                continue;
+            pfade.insert(*z.pfad);
+            const Blattinhalt blatt = berechnen(*kalkulationDerZeile(l, z), l.grundlage).blatt(Schritt::Ergebnisblatt);
+            QStringList erwartet;
+            for (const Ergebnisspalte& s : ergebnisspalten())
+                erwartet << blattzelle(blatt, s);
+            QCOMPARE(aus.tabelle->zeilen[i].zellen.mid(l.kopf.size() + 1), erwartet);
+            QVERIFY(*z.pfad != Pfad::Sanierung || !erwartet.contains(QString()));
+        }
         QCOMPARE(pfade.size(), 3);
     }
 };

@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -31,26 +30,10 @@ QStringList ohneStatus(QStringList zeilen)
     return zeilen;
 }
 
-QString programmausgabe(const QString& programm, const QStringList& argumente)
-{
-    QProcess p;
-    p.start(programm, argumente);
-    if (!p.waitForFinished(30000) || p.exitCode() != 0)
-        return QStringLiteral("<%1 %2 lief nicht: %3>").arg(programm, argumente.join(' '), p.readAllStandardError());
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 QByteArray dateibytes(const QString& name)
 {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
-}
-
-// Text without blanks and line breaks, ligatures spelt out: a label's text
-// and the same text as a PDF gives it back compare equal.
-QString verdichtet(const QString& text)
-{
-    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 // The rows of a CSV text as a spreadsheet reads them.

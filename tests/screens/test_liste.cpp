@@ -2,14 +2,17 @@
 // window, shows it ranked with its totals and refused lines, sorts figures
 // as figures and names in German order, writes CSV, PDF and the template, and
 // opens a line on the sheet the path screens show for the same inputs.
+#include "bericht.h"
 #include "frmliste.h"
 #include "listenspalten.h"
+#include "programm.h"
 #include "testhilfen.h"
 #include "zahlentext.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -124,24 +127,32 @@ private slots:
         QCOMPARE(sichtbareFenster(), QStringList{"frmgrsbl"});
     }
 
+    // Words in a figure's place stand after every figure and empty cells last, whichever way the figures run.
     void sortsFiguresByValueAndNamesInGermanOrder_data()
     {
         QTest::addColumn<QString>("spalte");
+        QTest::addColumn<Qt::SortOrder>("richtung");
         QTest::addColumn<QStringList>("ordnung");
-        QTest::newRow("Namen") << "Bezeichnung"
-                               << QStringList{"Ahornweg", "Ährenweg", "Ulmenweg", "Weg 2", "weg 10", "Zeppelinstraße"};
-        QTest::newRow("Zahlen") << "Betrag" << QStringList{"-3", "85", "900", "1.250", "12.000", ""};
+        const QString keine = QStringLiteral("keine Amortisation innerhalb von 25 Jahren");
+        QTest::newRow("Namen") << "Bezeichnung" << Qt::AscendingOrder
+                               << QStringList{"Ahornweg", "Ährenweg", "Ulmenweg", "Vogelsang", "Weg 2", "weg 10",
+                                              "Zeppelinstraße"};
+        QTest::newRow("Zahlen steigend") << "Betrag" << Qt::AscendingOrder
+                                         << QStringList{"-3", "85", "900", "1.250", "12.000", keine, ""};
+        QTest::newRow("Zahlen fallend") << "Betrag" << Qt::DescendingOrder
+                                        << QStringList{"12.000", "1.250", "900", "85", "-3", keine, ""};
     }
     void sortsFiguresByValueAndNamesInGermanOrder()
     {
         QFETCH(QString, spalte);
+        QFETCH(Qt::SortOrder, richtung);
         QFETCH(QStringList, ordnung);
         QStringList zeilen{QStringLiteral("Bezeichnung;Pfad;Betrag")};
         for (const char* z : {"weg 10;x;1.250", "Zeppelinstraße;x;", "Ährenweg;x;85", "Weg 2;x;12.000", "Ahornweg;x;-3",
-                              "Ulmenweg;x;900"})
+                              "Vogelsang;x;keine Amortisation innerhalb von 25 Jahren", "Ulmenweg;x;900"})
             zeilen << QString::fromUtf8(z);
         geoeffnet(datei(QStringLiteral("namen.csv"), zeilen.join(u'\n').toUtf8()));
-        tabelle()->sortByColumn(this->spalte(spalte), Qt::AscendingOrder);
+        tabelle()->sortByColumn(this->spalte(spalte), richtung);
         QCOMPARE(spaltentexte(spalte), ordnung);
     }
 
@@ -216,6 +227,65 @@ private slots:
         }
         QCOMPARE(t->meldungen.titel(), QStringList{"Datei nicht gespeichert"});
         QVERIFY(t->meldungen.meldungen.back().text.contains(QStringLiteral("Straßenliste selbst")));
+    }
+
+    // The PDF is a report of the list as the window shows it: every line's
+    // name and status, every column and the totals as text; the heads and
+    // "Seite X von Y" on every page; no word below 9 pt or right of the page
+    // number; PDF/A-1b with its author; no pixels.
+    void thePdfIsAReportOfEveryLine()
+    {
+        geoeffnet(QStringLiteral(GROBRECHNER_BEISPIELLISTE));
+        const QString pdf = datei(QStringLiteral("bericht.pdf"));
+        t->dateiwahl.antworten.push_back(pdf);
+        klick("cmdpdf");
+        QCOMPARE(t->meldungen.titel(), QStringList());
+
+        const QString roh = programmausgabe(QStringLiteral("pdftotext"), {"-raw", pdf, "-"});
+        const QString inhalt = verdichtet(roh);
+        QStringList fehlend{text("lblsumme")};
+        for (int s = 0; s < tabelle()->model()->columnCount(); ++s)
+            fehlend << tabelle()->model()->headerData(s, Qt::Horizontal).toString();
+        fehlend << spaltentexte(QStringLiteral("Bezeichnung")) << spaltentexte(QStringLiteral("Status"));
+        fehlend.removeIf([&](const QString& t) { return inhalt.contains(verdichtet(t)); });
+        QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join('\n')));
+        const QStringList seiten = roh.split(u'\f', Qt::SkipEmptyParts);
+        QVERIFY(seiten.size() > 1);
+        for (int i = 0; i < seiten.size(); ++i)
+            QVERIFY2(seiten[i].contains(QStringLiteral("Bezeichnung"))
+                         && seiten[i].contains(QStringLiteral("Seite %1 von %2").arg(i + 1).arg(seiten.size())),
+                     qPrintable(seiten[i]));
+
+        // A word is as high as its font's ascent and descent: at 9 pt, 9 times what the font has per point.
+        QFont neun(berichtsstil::schriftart);
+        neun.setPixelSize(900);
+        const double mindestens = (QFontMetricsF(neun).ascent() + QFontMetricsF(neun).descent()) / 100 * 0.995;
+        const QString woerter = programmausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+        const QRegularExpression wort(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)<"));
+        QStringList falsch;
+        for (const QString& seite : woerter.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
+            QList<QRegularExpressionMatch> w;
+            for (auto it = wort.globalMatch(seite); it.hasNext();)
+                w << it.next();
+            // "Seite X von Y" stands right-aligned at the right margin.
+            const auto seitenzahl =
+                std::find_if(w.begin(), w.end(), [](const auto& m) { return m.captured(4) == u"Seite"; });
+            QVERIFY(w.end() - seitenzahl > 3);
+            const double rechts = seitenzahl[3].captured(2).toDouble();
+            for (const QRegularExpressionMatch& m : w)
+                if (m.captured(3).toDouble() - m.captured(1).toDouble() < mindestens
+                    || m.captured(2).toDouble() > rechts + 0.5)
+                    falsch << m.captured(4);
+        }
+        QVERIFY2(falsch.isEmpty(), qPrintable(falsch.join(' ')));
+
+        const QString autor = QString::fromUtf8(programmname.data(), static_cast<qsizetype>(programmname.size()));
+        QVERIFY(programmausgabe(QStringLiteral("pdfinfo"), {pdf})
+                    .contains(QRegularExpression(QStringLiteral("Author: +") + QRegularExpression::escape(autor))));
+        const QString xmp = programmausgabe(QStringLiteral("pdfinfo"), {"-meta", pdf});
+        QVERIFY(xmp.contains(QStringLiteral("<pdfaid:part>1</pdfaid:part>"))
+                && xmp.contains(QStringLiteral("<pdfaid:conformance>B</pdfaid:conformance>")));
+        QCOMPARE(programmausgabe(QStringLiteral("pdfimages"), {"-list", pdf}).count('\n'), 2);
     }
 
     void aFileRefusedWholeSaysWhyAndKeepsTheList()

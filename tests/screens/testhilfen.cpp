@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -384,6 +386,20 @@ void weiter(Pfadformular* schritt)
 {
     eingabenMachen(schritt);
     schritt->vorwaertsknopf()->click();
+}
+
+QString programmausgabe(const QString& programm, const QStringList& argumente)
+{
+    QProcess p;
+    p.start(programm, argumente);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return QStringLiteral("<%1 %2 lief nicht: %3>").arg(programm, argumente.join(' '), p.readAllStandardError());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString verdichtet(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 } // namespace grobrechner::test

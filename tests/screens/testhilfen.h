@@ -141,6 +141,12 @@ bool klickAmOrt(QPoint global, int zeit);
 
 QString statustext(QWidget* fenster);
 
+// What a program (pdftotext, pdfinfo …) writes to its standard output, or why it did not run.
+QString programmausgabe(const QString& programm, const QStringList& argumente);
+// Text without blanks and line breaks, ligatures spelt out: a label's text
+// and the same text as a PDF gives it back compare equal.
+QString verdichtet(const QString& text);
+
 // Chooses a mast height as the user does: the item is selected and activated.
 void hoeheWaehlen(QWidget* schritt, const QString& hoehe);
 
