@@ -1,5 +1,6 @@
 #include "klickbar.h"
 
+#include <QHash>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
@@ -73,12 +74,28 @@ QSvgRenderer* Bild::renderer() const
     return m_renderer;
 }
 
+QSize Bild::eigeneGroesse() const
+{
+    // Read once per picture for the whole program: the logo stands on every
+    // screen, and a screen change should not parse it again only to learn its
+    // size when its drawing is kept anyway.
+    static QHash<QString, QSize> bekannt;
+    if (m_name.isEmpty())
+        return {};
+    if (const auto gefunden = bekannt.constFind(m_name); gefunden != bekannt.cend())
+        return *gefunden;
+    QSvgRenderer* r = renderer();
+    const QSize groesse = r->isValid() ? r->defaultSize() : QSize();
+    bekannt.insert(m_name, groesse);
+    return groesse;
+}
+
 QSize Bild::sizeHint() const
 {
     if (m_groesse.isValid())
         return m_groesse;
-    QSvgRenderer* r = renderer();
-    return r && r->isValid() ? r->defaultSize() : QSize(32, 32);
+    const QSize eigen = eigeneGroesse();
+    return eigen.isValid() ? eigen : QSize(32, 32);
 }
 
 int Bild::heightForWidth(int breite) const
@@ -89,10 +106,10 @@ int Bild::heightForWidth(int breite) const
 
 void Bild::paintEvent(QPaintEvent*)
 {
-    QSvgRenderer* r = renderer();
-    if (!r || !r->isValid())
+    const QSize eigen = eigeneGroesse();
+    if (!eigen.isValid())
         return;
-    QSizeF ziel = QSizeF(r->defaultSize()).scaled(QSizeF(size()), Qt::KeepAspectRatio);
+    QSizeF ziel = QSizeF(eigen).scaled(QSizeF(size()), Qt::KeepAspectRatio);
     const QRectF rahmen((width() - ziel.width()) / 2, (height() - ziel.height()) / 2, ziel.width(), ziel.height());
     QPainter maler(this);
     const qreal dichte = devicePixelRatioF();
@@ -101,7 +118,7 @@ void Bild::paintEvent(QPaintEvent*)
     // is drawn rarely and would cost much memory to keep.
     constexpr int groessteGespeicherte = 256 * 256;
     if (maler.paintEngine()->type() != QPaintEngine::Raster || pixel.width() * pixel.height() > groessteGespeicherte) {
-        r->render(&maler, rahmen);
+        renderer()->render(&maler, rahmen);
         return;
     }
     // On the screen a small picture is drawn once per size and kept: the logo
@@ -112,7 +129,7 @@ void Bild::paintEvent(QPaintEvent*)
         bild = QPixmap(pixel);
         bild.fill(Qt::transparent);
         QPainter p(&bild);
-        r->render(&p);
+        renderer()->render(&p);
         p.end();
         QPixmapCache::insert(schluessel, bild);
     }

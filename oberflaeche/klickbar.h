@@ -52,6 +52,8 @@ protected:
 
 private:
     QSvgRenderer* renderer() const;
+    // The picture's own size; invalid when it cannot be read.
+    QSize eigeneGroesse() const;
 
     QString m_name;
     QSize m_groesse;

@@ -16,6 +16,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QHash>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +79,26 @@ QStatusBar* neueStatusleiste(QWidget& fenster, bool gewuenscht)
     return leiste;
 }
 
+// The pictures of the picture buttons, one icon each for the whole program:
+// every result screen has the same buttons, and an icon keeps what it has
+// drawn at each size, so that a new screen neither parses nor draws them again.
+QHash<QString, QIcon>& knopfsymbole()
+{
+    static QHash<QString, QIcon> symbole;
+    return symbole;
+}
+
+QIcon knopfsymbol(const QString& bild)
+{
+    QHash<QString, QIcon>& symbole = knopfsymbole();
+    if (const auto gefunden = symbole.constFind(bild); gefunden != symbole.cend())
+        return *gefunden;
+    // Emptied as the application ends, while the plugin that draws them is still there.
+    if (symbole.isEmpty())
+        qAddPostRoutine([] { knopfsymbole().clear(); });
+    return *symbole.insert(bild, QIcon(QStringLiteral(":/bilder/%1.svg").arg(bild)));
+}
+
 // A button that shows one of our pictures, as high as the captions of the
 // other buttons so the row stays even. Without Qt's SVG plugins the picture
 // cannot be drawn and the button would be an empty square: it then reads `name`.
@@ -86,7 +108,7 @@ QPushButton* bildknopf(QWidget& fenster, const QString& objektname, const QStrin
     auto* knopf = new QPushButton(&fenster);
     knopf->setObjectName(objektname);
     const int hoehe = knopf->fontMetrics().height();
-    const QIcon symbol(QStringLiteral(":/bilder/%1.svg").arg(bild));
+    const QIcon symbol = knopfsymbol(bild);
     if (symbol.pixmap(QSize(hoehe, hoehe)).isNull()) {
         knopf->setText(name);
     } else {

@@ -41,10 +41,26 @@ QSize UmbrechendeOption::minimumSizeHint() const
 int UmbrechendeOption::heightForWidth(int breite) const
 {
     // On one line exactly as high as a plain option; each further line adds its height.
-    const auto hoehe = [this](int textbreite) {
-        return fontMetrics().boundingRect(QRect(0, 0, textbreite, QWIDGETSIZE_MAX), textart, text()).height();
-    };
-    return sizeHint().height() + hoehe(std::max(1, breite - rand())) - hoehe(QWIDGETSIZE_MAX);
+    return sizeHint().height() + texthoehe(std::max(1, breite - rand())) - texthoehe(QWIDGETSIZE_MAX);
+}
+
+int UmbrechendeOption::texthoehe(int textbreite) const
+{
+    // The layouts ask again and again for the same few widths while a screen
+    // opens, and each answer lays the caption out anew; the answers are kept
+    // for as long as caption, font and resolution stay.
+    Vermessung& v = m_vermessung;
+    if (v.text != text() || v.schrift != font() || v.dpi != logicalDpiY() || v.hoehen.size() > 64) {
+        v.text = text();
+        v.schrift = font();
+        v.dpi = logicalDpiY();
+        v.hoehen.clear();
+    }
+    if (const auto gefunden = v.hoehen.constFind(textbreite); gefunden != v.hoehen.cend())
+        return *gefunden;
+    const int hoehe = fontMetrics().boundingRect(QRect(0, 0, textbreite, QWIDGETSIZE_MAX), textart, text()).height();
+    v.hoehen.insert(textbreite, hoehe);
+    return hoehe;
 }
 
 QRect UmbrechendeOption::textflaeche() const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
 #include <QRadioButton>
+#include <QString>
 
 namespace grobrechner {
 
@@ -27,6 +30,16 @@ private:
     int rand() const;
     // Where the caption stands, wrapped to the option's width.
     QRect textflaeche() const;
+    // The height of the caption wrapped to `textbreite`.
+    int texthoehe(int textbreite) const;
+
+    struct Vermessung {
+        QString text;
+        QFont schrift;
+        int dpi = 0;
+        QHash<int, int> hoehen; // by text width
+    };
+    mutable Vermessung m_vermessung;
 };
 
 } // namespace grobrechner

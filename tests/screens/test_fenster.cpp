@@ -7,6 +7,7 @@
 #include "knopfreihe.h"
 #include "probebildschirme.h"
 #include "testhilfen.h"
+#include "umbrechendeoption.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -259,6 +260,18 @@ private slots:
         QTest::mouseClick(astro, Qt::LeftButton, Qt::NoModifier, QPoint(text.left() + 4, astro->height() - 5));
         QVERIFY(astro->isChecked());
         QCOMPARE(a->daten().schaltung.einschaltung, Einschaltung::Astronomisch);
+    }
+
+    // An option keeps its wrapped heights; in a larger font it measures anew.
+    void aWrappedCaptionGrowsWithItsFont()
+    {
+        UmbrechendeOption option(QStringLiteral("Einschaltung nach astronomischer Uhr mit Nachtabsenkung"), nullptr);
+        const auto weitereZeilen = [&option] { return option.heightForWidth(120) - option.sizeHint().height(); };
+        const int vorher = weitereZeilen();
+        QFont gross = option.font();
+        gross.setPointSizeF(gross.pointSizeF() * 2);
+        option.setFont(gross);
+        QVERIFY(weitereZeilen() > vorher);
     }
 
     void aNewScreenOpensWhereTheOldOneStoodAndTheMenuComesBack()
