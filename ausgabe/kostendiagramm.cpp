@@ -98,8 +98,8 @@ void kostendiagrammZeichnen(QPainter& maler, const QRectF& rahmen, const Kostenv
     const auto linie = [&](const std::array<double, wirtschaftsjahre + 1>& reihe, const QColor& farbe,
                            Qt::PenStyle stil) {
         QPainterPath pfad(QPointF(x(0), y(reihe[0])));
-        for (int t = 1; t <= wirtschaftsjahre; ++t)
-            pfad.lineTo(x(t), y(reihe[static_cast<std::size_t>(t)]));
+        for (std::size_t t = 1; t < reihe.size(); ++t)
+            pfad.lineTo(x(static_cast<double>(t)), y(reihe[t]));
         QPen stift(farbe, std::max(1.5, zeile / 8), stil);
         stift.setCapStyle(Qt::FlatCap);
         maler.setPen(stift);
