@@ -227,7 +227,7 @@ int main(int argc, char* argv[])
     const double sG = median(speicherG) / 1024, sM = median(speicherM) / 1024, sT = median(speicherT) / 1024;
     std::printf("| Messung | Grobrechner | Minimalfenster | Verhältnis | Minimalfenster mit Text | Verhältnis | Ziel |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
-    std::printf("| Start bis Hauptmenü (Median, %d Starts) | %.1f ms | %.1f ms | %.2f | %.1f ms | %.2f | ≤ 1,3 |\n", starts,
+    std::printf("| Start bis Hauptmenü (Median, %d Starts) | %.1f ms | %.1f ms | %.2f | %.1f ms | %.2f | ≤ 1,2 gegen „mit Text“ |\n", starts,
                 tG, tM, tG / tM, tT, tG / tT);
     std::printf("| Spitzenspeicher (Median) | %.1f MiB | %.1f MiB | %.2f | %.1f MiB | %.2f | ≤ 1,3 |\n", sG, sM, sG / sM,
                 sT, sG / sT);
