@@ -8,6 +8,7 @@
 #include "anwendung.h"
 #include "echtedienste.h"
 #include "frmliste.h"
+#include "messhilfen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,61 +19,15 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <chrono>
-#include <fcntl.h>
 #include <cstdio>
 #include <fstream>
-#include <spawn.h>
 #include <tuple>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
 
-extern char** environ;
-
 using namespace grobrechner;
+using namespace grobrechner::messung;
 
 namespace {
-
-struct Lauf {
-    double millisekunden;
-    double cpuMillisekunden; // user and system, all threads
-    long spitzeKb;
-};
-
-Lauf starten(const char* programm, const std::vector<QByteArray>& argumente)
-{
-    std::vector<char*> argv{const_cast<char*>(programm)};
-    for (const QByteArray& a : argumente)
-        argv.push_back(const_cast<char*>(a.constData()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_addopen(&aktionen, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    const auto anfang = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, programm, &aktionen, nullptr, argv.data(), environ) != 0)
-        std::exit(2);
-    int status = 0;
-    rusage verbrauch{};
-    wait4(pid, &status, 0, &verbrauch);
-    posix_spawn_file_actions_destroy(&aktionen);
-    // 3: the example's deliberate error is in every copy of its lines.
-    if (!WIFEXITED(status) || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 3)) {
-        std::fprintf(stderr, "%s endete mit einem Fehler\n", programm);
-        std::exit(2);
-    }
-    const auto ms = [](const timeval& t) { return double(t.tv_sec) * 1000 + double(t.tv_usec) / 1000; };
-    return {std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count(),
-            ms(verbrauch.ru_utime) + ms(verbrauch.ru_stime), verbrauch.ru_maxrss};
-}
-
-double median(std::vector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    const std::size_t n = werte.size();
-    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
-}
 
 long speicherJetztKb()
 {
@@ -99,12 +54,6 @@ QByteArray liste(int zeilen)
     return text;
 }
 
-class Stumm final : public Meldungen {
-public:
-    bool information(QWidget*, const QString&, const QString&) override { return true; }
-    bool frage(QWidget*, const QString&, const QString&) override { return false; }
-};
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -127,11 +76,15 @@ int main(int argc, char* argv[])
     const QString zwanzigtausend = schreiben(QStringLiteral("20000.csv"), liste(20000));
     const QByteArray aus = ordner.filePath(QStringLiteral("aus.csv")).toLocal8Bit();
 
-    // 1: the command line, as a whole process.
+    // 1: the command line, as a whole process. It ends with 3, and reports
+    // on stderr, for the example's deliberate error in every copy of its lines.
+    Startweise weise;
+    weise.erfolg = {0, 3};
+    weise.fehlerausgabeVerwerfen = true;
     const auto befehlszeile = [&](const QString& datei) {
         std::vector<double> zeiten, cpu, speicher;
         for (int i = 0; i < laeufe; ++i) {
-            const Lauf l = starten(argv[1], {"--liste", datei.toLocal8Bit(), "--csv", aus});
+            const Lauf l = starten(argv[1], {"--liste", datei.toLocal8Bit(), "--csv", aus}, weise);
             zeiten.push_back(l.millisekunden);
             cpu.push_back(l.cpuMillisekunden);
             speicher.push_back(double(l.spitzeKb));

@@ -16,6 +16,7 @@
 #include "beispieleingaben.h"
 #include "dateischreiben.h"
 #include "kalkulationsdatei.h"
+#include "messhilfen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -25,75 +26,14 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <spawn.h>
-#include <string>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 using namespace grobrechner;
+using namespace grobrechner::messung;
 
 namespace {
-
-struct Start {
-    double millisekunden; // process start to the line "Hauptmenü sichtbar"
-    long spitzeKb;        // peak resident memory
-    double gesamt;        // process start to its end
-};
-
-// Starts a program that reports its first window, and times it.
-Start starten(const char* programm, std::vector<const char*> argumente = {})
-{
-    int rohr[2];
-    if (pipe(rohr) != 0)
-        std::exit(2);
-    posix_spawn_file_actions_t aktionen;
-    posix_spawn_file_actions_init(&aktionen);
-    posix_spawn_file_actions_adddup2(&aktionen, rohr[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&aktionen, rohr[0]);
-    argumente.insert(argumente.begin(), programm);
-    argumente.push_back(nullptr);
-
-    const auto anfang = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, programm, &aktionen, nullptr, const_cast<char* const*>(argumente.data()), environ) != 0) {
-        std::fprintf(stderr, "kann %s nicht starten\n", programm);
-        std::exit(2);
-    }
-    close(rohr[1]);
-    std::string gelesen;
-    char puffer[256];
-    double ms = -1;
-    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;) {
-        gelesen.append(puffer, static_cast<std::size_t>(n));
-        if (ms < 0 && gelesen.find('\n') != std::string::npos)
-            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count();
-    }
-    close(rohr[0]);
-    int status = 0;
-    rusage verbrauch{};
-    wait4(pid, &status, 0, &verbrauch);
-    const double gesamt = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - anfang).count();
-    posix_spawn_file_actions_destroy(&aktionen);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s endete mit einem Fehler\n", programm);
-        std::exit(2);
-    }
-    return {ms, verbrauch.ru_maxrss, gesamt};
-}
-
-double median(std::vector<double> werte)
-{
-    std::sort(werte.begin(), werte.end());
-    const std::size_t n = werte.size();
-    return n % 2 ? werte[n / 2] : (werte[n / 2 - 1] + werte[n / 2]) / 2;
-}
 
 double cpuSekunden()
 {
@@ -101,12 +41,6 @@ double cpuSekunden()
     getrusage(RUSAGE_SELF, &r);
     return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + double(r.ru_utime.tv_usec + r.ru_stime.tv_usec) / 1e6;
 }
-
-class Stumm final : public Meldungen {
-public:
-    bool information(QWidget*, const QString&, const QString&) override { return true; }
-    bool frage(QWidget*, const QString&, const QString&) override { return false; }
-};
 
 } // namespace
 
@@ -126,12 +60,12 @@ int main(int argc, char* argv[])
     // with text loads the font database, which is most of the difference.
     std::vector<double> zeitG, zeitM, zeitT, speicherG, speicherM, speicherT;
     for (int i = 0; i < starts; ++i) {
-        const Start g = starten(argv[1]);
-        const Start m = starten(argv[2]);
-        const Start t = starten(argv[2], {"--mit-text"});
-        zeitG.push_back(g.millisekunden);
-        zeitM.push_back(m.millisekunden);
-        zeitT.push_back(t.millisekunden);
+        const Lauf g = starten(argv[1], {});
+        const Lauf m = starten(argv[2], {});
+        const Lauf t = starten(argv[2], {"--mit-text"});
+        zeitG.push_back(g.ersteZeile);
+        zeitM.push_back(m.ersteZeile);
+        zeitT.push_back(t.ersteZeile);
         speicherG.push_back(double(g.spitzeKb));
         speicherM.push_back(double(m.spitzeKb));
         speicherT.push_back(double(t.spitzeKb));
@@ -200,7 +134,7 @@ int main(int argc, char* argv[])
     std::vector<double> stapel;
     const QByteArray grobPfad = grob.toLocal8Bit(), pdfPfad = ordner.filePath(QStringLiteral("aus.pdf")).toLocal8Bit();
     for (int i = 0; i < starts; ++i)
-        stapel.push_back(starten(argv[1], {"--pdf", pdfPfad.constData(), grobPfad.constData()}).gesamt);
+        stapel.push_back(starten(argv[1], {"--pdf", pdfPfad, grobPfad}).millisekunden);
     // The CSV of the command line: the file read, the calculation computed and
     // its sheet written, once in this process and once as a process of its own.
     const Auftrag csvAuftrag{Auftrag::Art::Csv, grob, ordner.filePath(QStringLiteral("aus.csv"))};
@@ -212,7 +146,7 @@ int main(int argc, char* argv[])
     std::vector<double> csvStapel;
     const QByteArray csvPfad = csvAuftrag.ausgabe.toLocal8Bit();
     for (int i = 0; i < starts; ++i)
-        csvStapel.push_back(starten(argv[1], {"--csv", csvPfad.constData(), grobPfad.constData()}).gesamt);
+        csvStapel.push_back(starten(argv[1], {"--csv", csvPfad, grobPfad}).millisekunden);
 
     // All five renovation screens are loaded now; the clocks of all of them tick.
     const double cpuVorher = cpuSekunden();
