@@ -1,5 +1,7 @@
 #include "wertetabelle.h"
 
+#include "beschriftung.h"
+
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -44,7 +46,7 @@ Wertetabelle::Wertetabelle(QWidget* eltern, const Blatttabelle& tabelle)
 
 QLabel* Wertetabelle::label(const Feld& feld, bool fett)
 {
-    auto* l = new QLabel(text(feld.text), m_eltern);
+    auto* l = new Beschriftung(text(feld.text), m_eltern);
     l->setObjectName(text(feld.name));
     if (fett) {
         QFont f = l->font();

@@ -1,5 +1,6 @@
 // What every screen shares: clock line, hints, INFO, the intellectual-property
 // label, the logo and the print routine.
+#include "beschriftung.h"
 #include "druckauftrag.h"
 #include "frminfo.h"
 #include "testhilfen.h"
@@ -68,6 +69,58 @@ private slots:
         menue->show();
         QVERIFY(timer->isActive());
         QCOMPARE(uhr->text(), QStringLiteral("Montag, 07. Dezember 2026   09:07:00   "));
+    }
+
+    // A label that measures its text once must come to the sizes QLabel
+    // measures: layouts built from either look the same.
+    void aBeschriftungAsksForTheSizesOfAQLabel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ausrichtung");
+        QTest::addColumn<bool>("fett");
+        QTest::addColumn<bool>("umbruch");
+        QTest::addColumn<int>("rand");
+        const int rechts = int(Qt::AlignRight | Qt::AlignVCenter);
+        QTest::newRow("Zahl rechts") << QStringLiteral("1.234.567,89") << rechts << false << false << 0;
+        QTest::newRow("Einheit fett") << QStringLiteral("€/Jahr") << int(Qt::AlignLeft) << true << false << 0;
+        QTest::newRow("zentriert") << QStringLiteral("Lichtpunkthöhe in m") << int(Qt::AlignCenter) << false << false
+                                   << 0;
+        QTest::newRow("Strich") << QStringLiteral("–") << rechts << true << false << 0;
+        QTest::newRow("Zeilenwechsel") << QStringLiteral("Summe\nGesamt") << int(Qt::AlignLeft) << false << false << 0;
+        QTest::newRow("umbrochen") << QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise.")
+                                   << int(Qt::AlignLeft) << false << true << 0;
+        QTest::newRow("mit Rand") << QStringLiteral("kWh") << rechts << false << false << 3;
+        QTest::newRow("Auszeichnung") << QStringLiteral("<b>fett</b> und mehr") << int(Qt::AlignLeft) << false
+                                      << false << 0;
+    }
+
+    void aBeschriftungAsksForTheSizesOfAQLabel()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, ausrichtung);
+        QFETCH(bool, fett);
+        QFETCH(bool, umbruch);
+        QFETCH(int, rand);
+        QWidget fenster;
+        QLabel vorbild(QStringLiteral("x"), &fenster);
+        Beschriftung beschriftung(QStringLiteral("x"), &fenster);
+        for (QLabel* l : {&vorbild, static_cast<QLabel*>(&beschriftung)}) {
+            QFont f = l->font();
+            f.setBold(fett);
+            l->setFont(f);
+            (void)l->sizeHint(); // measured once with another text, as a screen's labels often are
+            l->setText(text);
+            l->setAlignment(Qt::Alignment(ausrichtung));
+            l->setWordWrap(umbruch);
+            l->setMargin(rand);
+        }
+        QCOMPARE(beschriftung.sizeHint(), vorbild.sizeHint());
+        QCOMPARE(beschriftung.minimumSizeHint(), vorbild.minimumSizeHint());
+        QFont gross = vorbild.font();
+        gross.setPointSizeF(gross.pointSizeF() * 1.5);
+        vorbild.setFont(gross);
+        beschriftung.setFont(gross);
+        QCOMPARE(beschriftung.sizeHint(), vorbild.sizeHint());
     }
 
     void everyScreenHasTheCommonElements()
