@@ -1,5 +1,6 @@
 #include "leuchtmittelwahl.h"
 
+#include "beschriftung.h"
 #include "formular.h"
 #include "kalkulationsdaten.h"
 
@@ -65,7 +66,7 @@ Leuchtmittelwahl::Leuchtmittelwahl(const Lampenauswahl& auswahl, Kalkulationsdat
         if (!vorige || vorige->familie != lampe.familie) {
             if (zeile[s] > 0)
                 raster->addItem(new QSpacerItem(0, 8), zeile[s]++, s);
-            auto* ueberschrift = new QLabel(text(gruppenueberschrift(auswahl, lampe.familie)), this);
+            auto* ueberschrift = new Beschriftung(text(gruppenueberschrift(auswahl, lampe.familie)), this);
             ueberschrift->setObjectName(QString::fromUtf8(ueberschriftName[static_cast<int>(lampe.familie)]));
             QFont fett = ueberschrift->font();
             fett.setBold(true);

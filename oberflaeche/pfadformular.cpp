@@ -1,5 +1,6 @@
 #include "pfadformular.h"
 
+#include "beschriftung.h"
 #include "bildschirmtexte.h"
 #include "blattinhalt.h"
 #include "csvtext.h"
@@ -128,7 +129,7 @@ void Pfadformular::bezeichnungAnlegen()
         auto* zeile = new QWidget(this);
         auto* layout = new QHBoxLayout(zeile);
         layout->setContentsMargins(0, 0, 0, 0);
-        auto* beschriftung = new QLabel(QStringLiteral("Bezeichnung:"), zeile);
+        auto* beschriftung = new Beschriftung(QStringLiteral("Bezeichnung:"), zeile);
         beschriftung->setObjectName(QStringLiteral("Labelbezeichnung"));
         m_bezeichnungsfeld = new QLineEdit(zeile);
         m_bezeichnungsfeld->setObjectName(QStringLiteral("txtbezeichnung"));
@@ -153,7 +154,7 @@ void Pfadformular::bezeichnungAnlegen()
             fenstertitelSetzen();
         });
     } else if (m_beschreibung.istErgebnis()) {
-        m_bezeichnung = new QLabel(QString::fromStdString(bezeichnungstext(zustand())), this);
+        m_bezeichnung = new Beschriftung(QString::fromStdString(bezeichnungstext(zustand())), this);
         m_bezeichnung->setObjectName(QStringLiteral("lblbezeichnung"));
         m_bezeichnung->setWordWrap(true);
         QFont fett = m_bezeichnung->font();

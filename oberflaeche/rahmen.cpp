@@ -1,5 +1,6 @@
 #include "rahmen.h"
 
+#include "beschriftung.h"
 #include "dateischreiben.h"
 #include "dienste.h"
 #include "fensterlage.h"
@@ -258,7 +259,7 @@ bool Rahmen::eventFilter(QObject* objekt, QEvent* ereignis)
 
 QLabel* Rahmen::titelSetzen(const QString& name, const QString& text)
 {
-    auto* titel = new QLabel(text, &m_fenster);
+    auto* titel = new Beschriftung(text, &m_fenster);
     titel->setObjectName(name);
     QFont schrift = titel->font();
     schrift.setPointSizeF(schrift.pointSizeF() * 1.5);
@@ -272,7 +273,7 @@ QLabel* Rahmen::titelSetzen(const QString& name, const QString& text)
 
 QLabel* Rahmen::fusszeileSetzen(const QString& name, const QString& text)
 {
-    auto* zeile = new QLabel(text, &m_fenster);
+    auto* zeile = new Beschriftung(text, &m_fenster);
     zeile->setObjectName(name);
     zeile->setWordWrap(true);
     QFont klein = zeile->font();

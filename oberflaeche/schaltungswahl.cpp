@@ -1,5 +1,6 @@
 #include "schaltungswahl.h"
 
+#include "beschriftung.h"
 #include "eingabepruefung.h"
 #include "kalkulationsdaten.h"
 #include "zahlenfeld.h"
@@ -70,7 +71,7 @@ Abschaltungswahl::Abschaltungswahl(const Schaltungsnamen& n, const Abschaltungsa
     }
 
     m_dauer = zahlenfeld(n.dauerfeld, m_feld.zeichen, QString::fromUtf8(n.dauerBeschreibung), this);
-    m_einheit = new QLabel(QStringLiteral("Stunden/Tag"), this);
+    m_einheit = new Beschriftung(QStringLiteral("Stunden/Tag"), this);
     m_einheit->setObjectName(QString::fromUtf8(n.dauerlabel));
     m_einheit->setBuddy(m_dauer);
     for (QWidget* w : {static_cast<QWidget*>(m_dauer), static_cast<QWidget*>(m_einheit)}) {

@@ -1,5 +1,6 @@
 #include "betriebseingabe.h"
 
+#include "beschriftung.h"
 #include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "geplanteanlage.h"
@@ -35,12 +36,12 @@ Betriebseingabe::Betriebseingabe(const Pfadbildschirm& bildschirm, Umgebung& umg
 
     auto* preis = new QHBoxLayout;
     preis->setSpacing(8);
-    auto* beschriftung = new QLabel(QStringLiteral("Durchschnittlicher Strompreis:"), inhalt);
+    auto* beschriftung = new Beschriftung(QStringLiteral("Durchschnittlicher Strompreis:"), inhalt);
     beschriftung->setObjectName(QStringLiteral("Label9"));
     txtstromko = zahlenfeld("txtstromko", zahlfeld(Eingabefeld::strompreis, beschreibung().pfad)->zeichen,
                             QStringLiteral("Durchschnittlicher Strompreis in Cent pro kWh"), inhalt);
     beschriftung->setBuddy(txtstromko);
-    auto* einheit = new QLabel(QStringLiteral("Cent/kWh"), inhalt);
+    auto* einheit = new Beschriftung(QStringLiteral("Cent/kWh"), inhalt);
     einheit->setObjectName(QStringLiteral("Label8"));
     preis->addWidget(beschriftung);
     preis->addWidget(txtstromko);

@@ -1,5 +1,6 @@
 #include "frmbetrko_san.h"
 
+#include "beschriftung.h"
 #include "pfadbildschirme.h"
 
 #include "eingabefelder.h"
@@ -21,7 +22,7 @@ namespace {
 
 QLabel* label(const char* name, const QString& text, QWidget* eltern)
 {
-    auto* l = new QLabel(text, eltern);
+    auto* l = new Beschriftung(text, eltern);
     l->setObjectName(QString::fromUtf8(name));
     return l;
 }

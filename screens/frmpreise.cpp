@@ -1,5 +1,6 @@
 #include "frmpreise.h"
 
+#include "beschriftung.h"
 #include "dienste.h"
 #include "eingabe.h"
 #include "eingabepruefung.h"
@@ -72,7 +73,7 @@ QString kennung(const Preisposten& p) { return text(p.schluessel).replace(QLatin
 
 QLabel* label(const QString& name, const QString& inhalt, QWidget* eltern)
 {
-    auto* l = new QLabel(inhalt, eltern);
+    auto* l = new Beschriftung(inhalt, eltern);
     l->setObjectName(name);
     return l;
 }

@@ -1,5 +1,6 @@
 #include "neuerrichtungseingabe.h"
 
+#include "beschriftung.h"
 #include "eingabefelder.h"
 #include "eingabepruefung.h"
 #include "errichtungskosten.h"
@@ -28,7 +29,7 @@ enum Zeile { zeileLeuchte = 0, zeileAbstand = 3, zeileEmpfehlung = 4, zeileVerte
 
 QLabel* label(const char* name, const QString& text, QWidget* eltern)
 {
-    auto* l = new QLabel(text, eltern);
+    auto* l = new Beschriftung(text, eltern);
     l->setObjectName(QString::fromUtf8(name));
     return l;
 }

@@ -87,8 +87,17 @@ private slots:
                                    << 0;
         QTest::newRow("Strich") << QStringLiteral("–") << rechts << true << false << 0;
         QTest::newRow("Zeilenwechsel") << QStringLiteral("Summe\nGesamt") << int(Qt::AlignLeft) << false << false << 0;
-        QTest::newRow("umbrochen") << QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise.")
-                                   << int(Qt::AlignLeft) << false << true << 0;
+        const QString satz = QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise.");
+        QTest::newRow("umbrochen") << satz << int(Qt::AlignLeft) << false << true << 0;
+        QTest::newRow("umbrochen, rechts, fett") << satz << rechts << true << true << 0;
+        QTest::newRow("umbrochen, lang") << (satz + u' ' + satz + u' ' + satz + u' ' + satz) << int(Qt::AlignLeft)
+                                         << false << true << 0;
+        QTest::newRow("umbrochen, Zeilenwechsel") << QStringLiteral("Hinweis:\nkeine Amortisation innerhalb von 25 "
+                                                                    "Jahren")
+                                                  << int(Qt::AlignLeft) << false << true << 0;
+        QTest::newRow("umbrochen, mittellang") << QStringLiteral("Amortisation mit Förderung")
+                                               << int(Qt::AlignLeft) << false << true << 0;
+        QTest::newRow("umbrochen, Mindestbreite") << satz << int(Qt::AlignLeft) << false << true << -120;
         QTest::newRow("mit Rand") << QStringLiteral("kWh") << rechts << false << false << 3;
         QTest::newRow("Auszeichnung") << QStringLiteral("<b>fett</b> und mehr") << int(Qt::AlignLeft) << false
                                       << false << 0;
@@ -112,10 +121,16 @@ private slots:
             l->setText(text);
             l->setAlignment(Qt::Alignment(ausrichtung));
             l->setWordWrap(umbruch);
-            l->setMargin(rand);
+            // (A negative margin stands for a minimum width.)
+            if (rand < 0)
+                l->setMinimumWidth(-rand);
+            else
+                l->setMargin(rand);
         }
         QCOMPARE(beschriftung.sizeHint(), vorbild.sizeHint());
         QCOMPARE(beschriftung.minimumSizeHint(), vorbild.minimumSizeHint());
+        for (int breite : {0, 1, 40, 87, 150, 333, 640, 2000, QWIDGETSIZE_MAX})
+            QCOMPARE(beschriftung.heightForWidth(breite), vorbild.heightForWidth(breite));
         QFont gross = vorbild.font();
         gross.setPointSizeF(gross.pointSizeF() * 1.5);
         vorbild.setFont(gross);
