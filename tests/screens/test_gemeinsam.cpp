@@ -1,5 +1,5 @@
 // What every screen shares: clock line, hints, INFO, the intellectual-property
-// label, the logo and the print routine.
+// label, the logo, the print routine and labels that lay their text out once.
 #include "beschriftung.h"
 #include "druckauftrag.h"
 #include "frminfo.h"
@@ -80,27 +80,29 @@ private slots:
         QTest::addColumn<bool>("fett");
         QTest::addColumn<bool>("umbruch");
         QTest::addColumn<int>("rand");
+        QTest::addColumn<int>("mindestbreite");
         const int rechts = int(Qt::AlignRight | Qt::AlignVCenter);
-        QTest::newRow("Zahl rechts") << QStringLiteral("1.234.567,89") << rechts << false << false << 0;
-        QTest::newRow("Einheit fett") << QStringLiteral("€/Jahr") << int(Qt::AlignLeft) << true << false << 0;
+        QTest::newRow("Zahl rechts") << QStringLiteral("1.234.567,89") << rechts << false << false << 0 << 0;
+        QTest::newRow("Einheit fett") << QStringLiteral("€/Jahr") << int(Qt::AlignLeft) << true << false << 0 << 0;
         QTest::newRow("zentriert") << QStringLiteral("Lichtpunkthöhe in m") << int(Qt::AlignCenter) << false << false
-                                   << 0;
-        QTest::newRow("Strich") << QStringLiteral("–") << rechts << true << false << 0;
-        QTest::newRow("Zeilenwechsel") << QStringLiteral("Summe\nGesamt") << int(Qt::AlignLeft) << false << false << 0;
+                                   << 0 << 0;
+        QTest::newRow("Strich") << QStringLiteral("–") << rechts << true << false << 0 << 0;
+        QTest::newRow("Zeilenwechsel") << QStringLiteral("Summe\nGesamt") << int(Qt::AlignLeft) << false << false << 0
+                                       << 0;
         const QString satz = QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise.");
-        QTest::newRow("umbrochen") << satz << int(Qt::AlignLeft) << false << true << 0;
-        QTest::newRow("umbrochen, rechts, fett") << satz << rechts << true << true << 0;
+        QTest::newRow("umbrochen") << satz << int(Qt::AlignLeft) << false << true << 0 << 0;
+        QTest::newRow("umbrochen, rechts, fett") << satz << rechts << true << true << 0 << 0;
         QTest::newRow("umbrochen, lang") << (satz + u' ' + satz + u' ' + satz + u' ' + satz) << int(Qt::AlignLeft)
-                                         << false << true << 0;
+                                         << false << true << 0 << 0;
         QTest::newRow("umbrochen, Zeilenwechsel") << QStringLiteral("Hinweis:\nkeine Amortisation innerhalb von 25 "
                                                                     "Jahren")
-                                                  << int(Qt::AlignLeft) << false << true << 0;
+                                                  << int(Qt::AlignLeft) << false << true << 0 << 0;
         QTest::newRow("umbrochen, mittellang") << QStringLiteral("Amortisation mit Förderung")
-                                               << int(Qt::AlignLeft) << false << true << 0;
-        QTest::newRow("umbrochen, Mindestbreite") << satz << int(Qt::AlignLeft) << false << true << -120;
-        QTest::newRow("mit Rand") << QStringLiteral("kWh") << rechts << false << false << 3;
+                                               << int(Qt::AlignLeft) << false << true << 0 << 0;
+        QTest::newRow("umbrochen, Mindestbreite") << satz << int(Qt::AlignLeft) << false << true << 0 << 120;
+        QTest::newRow("mit Rand") << QStringLiteral("kWh") << rechts << false << false << 3 << 0;
         QTest::newRow("Auszeichnung") << QStringLiteral("<b>fett</b> und mehr") << int(Qt::AlignLeft) << false
-                                      << false << 0;
+                                      << false << 0 << 0;
     }
 
     void aBeschriftungAsksForTheSizesOfAQLabel()
@@ -110,6 +112,7 @@ private slots:
         QFETCH(bool, fett);
         QFETCH(bool, umbruch);
         QFETCH(int, rand);
+        QFETCH(int, mindestbreite);
         QWidget fenster;
         QLabel vorbild(QStringLiteral("x"), &fenster);
         Beschriftung beschriftung(QStringLiteral("x"), &fenster);
@@ -121,11 +124,8 @@ private slots:
             l->setText(text);
             l->setAlignment(Qt::Alignment(ausrichtung));
             l->setWordWrap(umbruch);
-            // (A negative margin stands for a minimum width.)
-            if (rand < 0)
-                l->setMinimumWidth(-rand);
-            else
-                l->setMargin(rand);
+            l->setMargin(rand);
+            l->setMinimumWidth(mindestbreite);
         }
         QCOMPARE(beschriftung.sizeHint(), vorbild.sizeHint());
         QCOMPARE(beschriftung.minimumSizeHint(), vorbild.minimumSizeHint());
