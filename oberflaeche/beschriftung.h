@@ -18,6 +18,7 @@ namespace grobrechner {
 // once and only broken into lines for each width, as QLabel breaks it. Rich
 // text, margins, indents, frames, mnemonics and pictures are left to QLabel.
 class Beschriftung : public QLabel {
+    Q_OBJECT
 public:
     using QLabel::QLabel;
     ~Beschriftung() override;

@@ -22,7 +22,7 @@ bool klickEndet(QWidget& w, QMouseEvent* ereignis, bool& gedrueckt)
 } // namespace
 
 KlickLabel::KlickLabel(QWidget* eltern)
-    : QLabel(eltern)
+    : Beschriftung(eltern)
 {
     setCursor(Qt::PointingHandCursor);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLabel>
+#include "beschriftung.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -9,7 +10,7 @@ class QSvgRenderer;
 namespace grobrechner {
 
 // A label that acts like a button: a press and a release on it make a click.
-class KlickLabel : public QLabel {
+class KlickLabel : public Beschriftung {
     Q_OBJECT
 public:
     explicit KlickLabel(QWidget* eltern = nullptr);

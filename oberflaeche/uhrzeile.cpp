@@ -11,7 +11,7 @@ QString uhrzeilentext(const QDateTime& zeitpunkt)
 }
 
 Uhrzeile::Uhrzeile(std::function<QDateTime()> jetzt, QWidget* eltern)
-    : QLabel(eltern)
+    : Beschriftung(eltern)
     , m_jetzt(std::move(jetzt))
 {
     setObjectName(QStringLiteral("lbluhr"));

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "beschriftung.h"
+
 #include <QDateTime>
-#include <QLabel>
 #include <QTimer>
 
 #include <functional>
@@ -16,7 +17,7 @@ QString uhrzeilentext(const QDateTime& zeitpunkt);
 // is armed for the next full second after every tick, so an idle screen wakes
 // once a second and the seconds still change on time. A hidden screen's clock
 // rests; shown again, it is right at once.
-class Uhrzeile : public QLabel {
+class Uhrzeile : public Beschriftung {
     Q_OBJECT
 public:
     Uhrzeile(std::function<QDateTime()> jetzt, QWidget* eltern);
