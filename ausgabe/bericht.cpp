@@ -638,12 +638,16 @@ QString Bericht::schreiben(QIODevice& ziel, const Dokumentangaben& angaben) cons
             } else if (const auto* a = std::get_if<Absatz>(&block)) {
                 stuecke.push_back(textstueck(texte, breite, berichtsschrift(berichtsstil::text), Qt::black, a->text, 4 * m.pt));
             } else if (const auto* t = std::get_if<Berichtstabelle>(&block)) {
-                const auto teile =
-                    spaltenteile(Tabellensatz(*t, texte, m, breite).mindestbreiten(), t->kennspalten, breite);
+                // A table that fits is set as it was measured; the parts of a
+                // wider one are measured each on its own.
+                const Tabellensatz ganz(*t, texte, m, breite);
+                const auto teile = spaltenteile(ganz.mindestbreiten(), t->kennspalten, breite);
                 for (std::size_t i = 0; i < teile.size(); ++i) {
-                    const Berichtstabelle teil =
-                        teile.size() == 1 ? *t : teiltabelle(*t, teile[i], i + 1 == teile.size());
-                    std::vector<Stueck> zeilen = Tabellensatz(teil, texte, m, breite).stuecke(tabellen++);
+                    std::vector<Stueck> zeilen =
+                        teile.size() == 1
+                            ? ganz.stuecke(tabellen++)
+                            : Tabellensatz(teiltabelle(*t, teile[i], i + 1 == teile.size()), texte, m, breite)
+                                  .stuecke(tabellen++);
                     if (!zeilen.empty())
                         zeilen.front().abstandDavor =
                             std::max(zeilen.front().abstandDavor, i == 0 ? abstand : 12 * m.pt);
