@@ -1,14 +1,11 @@
 #include "beschriftung.h"
 
-#include <QEvent>
 #include <QFontMetrics>
 #include <QStyle>
 
-#include <cmath>
+#include <algorithm>
 
 namespace grobrechner {
-
-Beschriftung::~Beschriftung() = default;
 
 bool Beschriftung::einfach() const
 {
@@ -16,37 +13,7 @@ bool Beschriftung::einfach() const
     if (t.isEmpty() || margin() != 0 || indent() > 0 || frameWidth() != 0 || buddy()
         || !(textFormat() == Qt::PlainText || (textFormat() == Qt::AutoText && !Qt::mightBeRichText(t))))
         return false;
-    // What a wrapping text must not hold for its lines to break here as
-    // QFontMetrics breaks them: tabs, returns, length variants, justification.
-    return !wordWrap()
-        || (!(alignment() & Qt::AlignJustify) && !t.contains(u'\t') && !t.contains(u'\r') && !t.contains(QChar(0x9c))
-            && !t.isRightToLeft());
-}
-
-QSize Beschriftung::umbrochen(int zeilenbreite) const
-{
-    for (const auto& [b, g] : m_umbrueche)
-        if (b == zeilenbreite)
-            return g;
-    // Lines are put on whole pixels below each other, as the text is drawn.
-    const qreal abstand = QFontMetricsF(font()).leading();
-    qreal hoehe = -abstand;
-    qreal breite = 0;
-    m_satz->beginLayout();
-    for (QTextLine zeile = m_satz->createLine(); zeile.isValid(); zeile = m_satz->createLine()) {
-        zeile.setLineWidth(std::max<qreal>(0, zeilenbreite));
-        hoehe = std::ceil(hoehe + abstand);
-        zeile.setPosition(QPointF(0, hoehe));
-        hoehe += zeile.ascent() + zeile.descent();
-        breite = std::max(breite, zeile.naturalTextWidth());
-    }
-    m_satz->endLayout();
-    const QSize groesse(int(std::ceil(breite)), int(std::ceil(hoehe)));
-    // The widths of the last moments: a window dragged wider asks for ever new ones.
-    if (m_umbrueche.size() == 16)
-        m_umbrueche.erase(m_umbrueche.begin());
-    m_umbrueche.emplace_back(zeilenbreite, groesse);
-    return groesse;
+    return !wordWrap() || (!(alignment() & Qt::AlignJustify) && Textsatz::geeignet(t));
 }
 
 QSize Beschriftung::groesseBei(int breite) const
@@ -56,44 +23,30 @@ QSize Beschriftung::groesseBei(int breite) const
     // As QLabel measures: without centring, whose halving could round the size.
     const int flags = int(QStyle::visualAlignment(t.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, alignment()))
         & ~(Qt::AlignVCenter | Qt::AlignHCenter);
-    if (flags != m_flags || t != m_text) {
-        m_text = t;
-        m_flags = flags;
-        m_box = QSize();
-        m_satz.reset();
-        m_umbrueche.clear();
-    }
     const QMargins r = contentsMargins();
     const QSize rand(r.left() + r.right(), r.top() + r.bottom());
     QSize box;
     if (!wordWrap()) {
-        if (!m_box.isValid())
-            m_box = fontMetrics().boundingRect(0, 0, 2000, 2000, flags, t).size();
-        box = m_box;
+        Zeile& z = m_zeile;
+        if (!z.box.isValid() || z.text != t || z.flags != flags)
+            z = {t, flags, fontMetrics().boundingRect(0, 0, 2000, 2000, flags, t).size()};
+        box = z.box;
     } else {
-        if (!m_satz) {
-            QString zeilen = t;
-            zeilen.replace(u'\n', QChar::LineSeparator);
-            m_satz = std::make_unique<QTextLayout>(zeilen, font());
-            QTextOption richtung;
-            richtung.setTextDirection(Qt::LeftToRight);
-            m_satz->setTextOption(richtung);
-            m_satz->setCacheEnabled(true);
-        }
+        const auto satz = [&](int w) { return m_satz.rechteck(t, font(), QRect(0, 0, w, 2000), flags).size(); };
         if (minimumWidth() > 0)
             breite = std::max(breite, minimumWidth());
         if (breite >= 0) {
-            box = umbrochen(breite - rand.width());
+            box = satz(breite - rand.width());
         } else {
             // No width given: about eighty characters, or a half or a quarter
             // of that while the text stays short.
             const QFontMetrics masse = fontMetrics();
             const int w = std::min(masse.averageCharWidth() * 80, maximumWidth()) - rand.width();
-            box = umbrochen(w);
+            box = satz(w);
             if (box.height() < 4 * masse.lineSpacing() && box.width() > w / 2)
-                box = umbrochen(w / 2);
+                box = satz(w / 2);
             if (box.height() < 2 * masse.lineSpacing() && box.width() > w / 4)
-                box = umbrochen(w / 4);
+                box = satz(w / 4);
         }
     }
     return (box + rand).expandedTo(minimumSize());
@@ -118,11 +71,9 @@ int Beschriftung::heightForWidth(int breite) const
 
 void Beschriftung::changeEvent(QEvent* ereignis)
 {
-    if (ereignis->type() == QEvent::FontChange || ereignis->type() == QEvent::ApplicationFontChange
-        || ereignis->type() == QEvent::StyleChange) {
-        m_box = QSize();
-        m_satz.reset();
-        m_umbrueche.clear();
+    if (Textsatz::schriftGeaendert(*ereignis)) {
+        m_zeile = {};
+        m_satz.vergessen();
     }
     QLabel::changeEvent(ereignis);
 }

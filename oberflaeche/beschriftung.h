@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QLabel>
-#include <QTextLayout>
+#include "textsatz.h"
 
-#include <memory>
-#include <utility>
-#include <vector>
+#include <QLabel>
 
 namespace grobrechner {
 
@@ -14,14 +11,13 @@ namespace grobrechner {
 // size, the height of one line and its narrowest width, which then are one
 // and the same), five times for wrapping text and once more for every width a
 // layout asks the height of. On the result screens, with some sixty labels
-// each, that was the largest part of a screen change. Here the text is shaped
-// once and only broken into lines for each width, as QLabel breaks it. Rich
-// text, margins, indents, frames, mnemonics and pictures are left to QLabel.
+// each, that was the largest part of a screen change. Here a line is measured
+// once and wrapping text shaped once (Textsatz); rich text, margins, indents,
+// frames, mnemonics and pictures are left to QLabel.
 class Beschriftung : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
-    ~Beschriftung() override;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -33,17 +29,18 @@ protected:
 private:
     bool einfach() const;
     // The size QLabel asks for at that width (negative: the width it would
-    // choose), the text laid out as QFontMetrics::boundingRect lays it out.
+    // choose).
     QSize groesseBei(int breite) const;
-    // The bounding box of the wrapped text at that line width.
-    QSize umbrochen(int zeilenbreite) const;
 
-    // The text as last laid out, with its flags, and what was measured of it.
-    mutable QString m_text;
-    mutable int m_flags = 0;
-    mutable QSize m_box;                       // a line that does not wrap
-    mutable std::unique_ptr<QTextLayout> m_satz; // wrapping text, shaped once
-    mutable std::vector<std::pair<int, QSize>> m_umbrueche;
+    // A line that does not wrap, as last measured, with its text and flags;
+    // forgotten when the font changes.
+    struct Zeile {
+        QString text;
+        int flags = 0;
+        QSize box;
+    };
+    mutable Zeile m_zeile;
+    Textsatz m_satz; // wrapping text
 };
 
 } // namespace grobrechner

@@ -47,20 +47,19 @@ int UmbrechendeOption::heightForWidth(int breite) const
 int UmbrechendeOption::texthoehe(int textbreite) const
 {
     // The layouts ask again and again for the same few widths while a screen
-    // opens, and each answer lays the caption out anew; the answers are kept
-    // for as long as caption, font and resolution stay.
-    Vermessung& v = m_vermessung;
-    if (v.text != text() || v.schrift != font() || v.dpi != logicalDpiY() || v.hoehen.size() > 64) {
-        v.text = text();
-        v.schrift = font();
-        v.dpi = logicalDpiY();
-        v.hoehen.clear();
-    }
-    if (const auto gefunden = v.hoehen.constFind(textbreite); gefunden != v.hoehen.cend())
-        return *gefunden;
-    const int hoehe = fontMetrics().boundingRect(QRect(0, 0, textbreite, QWIDGETSIZE_MAX), textart, text()).height();
-    v.hoehen.insert(textbreite, hoehe);
-    return hoehe;
+    // opens: the caption is shaped once and only broken into lines for each.
+    const QRect rahmen(0, 0, textbreite, QWIDGETSIZE_MAX);
+    const QString t = text();
+    if (t.contains(u'&') || !Textsatz::geeignet(t))
+        return fontMetrics().boundingRect(rahmen, textart, t).height();
+    return m_satz.rechteck(t, font(), rahmen, textart).height();
+}
+
+void UmbrechendeOption::changeEvent(QEvent* ereignis)
+{
+    if (Textsatz::schriftGeaendert(*ereignis))
+        m_satz.vergessen();
+    QRadioButton::changeEvent(ereignis);
 }
 
 QRect UmbrechendeOption::textflaeche() const

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QFont>
-#include <QHash>
+#include "textsatz.h"
+
 #include <QRadioButton>
-#include <QString>
 
 namespace grobrechner {
 
@@ -22,6 +21,7 @@ public:
     int heightForWidth(int breite) const override;
 
 protected:
+    void changeEvent(QEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     bool hitButton(const QPoint& punkt) const override;
 
@@ -33,13 +33,7 @@ private:
     // The height of the caption wrapped to `textbreite`.
     int texthoehe(int textbreite) const;
 
-    struct Vermessung {
-        QString text;
-        QFont schrift;
-        int dpi = 0;
-        QHash<int, int> hoehen; // by text width
-    };
-    mutable Vermessung m_vermessung;
+    Textsatz m_satz;
 };
 
 } // namespace grobrechner

@@ -4,6 +4,7 @@
 #include "druckauftrag.h"
 #include "frminfo.h"
 #include "testhilfen.h"
+#include "textsatz.h"
 #include "uhrzeile.h"
 
 #include <QFile>
@@ -136,6 +137,22 @@ private slots:
         vorbild.setFont(gross);
         beschriftung.setFont(gross);
         QCOMPARE(beschriftung.sizeHint(), vorbild.sizeHint());
+    }
+
+    // The wrapping options ask for their captions' heights in a frame as high
+    // as a widget may be, centred: the halving must round as QFontMetrics rounds.
+    void aTextsatzBreaksAndPlacesAsQFontMetrics()
+    {
+        const QFont schrift;
+        const QFontMetrics masse(schrift);
+        Textsatz satz;
+        for (const QString& text : {QStringLiteral("Natriumdampf-Hochdrucklampen (bisher)"),
+                                    QStringLiteral("Die Leuchtmittelersatzkosten sind Bruttolistenpreise.\nZweite Zeile")})
+            for (int flags : {int(Qt::AlignLeft | Qt::AlignVCenter), int(Qt::AlignRight | Qt::AlignBottom)})
+                for (const QRect& rahmen : {QRect(0, 0, 1, QWIDGETSIZE_MAX), QRect(0, 0, 90, QWIDGETSIZE_MAX),
+                                            QRect(0, 0, 151, 2000), QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)})
+                    QCOMPARE(satz.rechteck(text, schrift, rahmen, flags),
+                             masse.boundingRect(rahmen, flags | Qt::TextWordWrap, text));
     }
 
     void everyScreenHasTheCommonElements()
